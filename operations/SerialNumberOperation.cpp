@@ -1,0 +1,7 @@
+#include "Operations.h"
+
+namespace vantrel {
+
+void SetSerialNumber(const OperationContext&) {}
+
+}  // namespace vantrel

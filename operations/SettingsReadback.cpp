@@ -1,0 +1,7 @@
+#include "Operations.h"
+
+namespace vantrel {
+
+void ReadSettingValues(const OperationContext&) {}
+
+}  // namespace vantrel

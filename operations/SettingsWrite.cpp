@@ -1,0 +1,7 @@
+#include "Operations.h"
+
+namespace vantrel {
+
+void WriteDeviceSettings(const OperationContext&) {}
+
+}  // namespace vantrel
