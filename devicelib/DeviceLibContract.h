@@ -106,8 +106,14 @@ Orlog7Result ORLOG7_CALL KZ_ORLOG7_Setting_SN(uint32_t serialNumber);
 }
 
 static_assert(sizeof(UserPoint) == 16, "UserPoint is a 16-byte record");
+static_assert(offsetof(UserPoint, lonHemisphere) == 0, "UserPoint layout");
+static_assert(offsetof(UserPoint, lonSecondsFraction) == 4, "UserPoint layout");
+static_assert(offsetof(UserPoint, latHemisphere) == 5, "UserPoint layout");
+static_assert(offsetof(UserPoint, latSecondsFraction) == 9, "UserPoint layout");
 static_assert(offsetof(UserPoint, distance100m) == 10, "UserPoint layout");
+static_assert(offsetof(UserPoint, reserved1) == 11, "UserPoint layout");
 static_assert(offsetof(UserPoint, enabled) == 13, "UserPoint layout");
+static_assert(offsetof(UserPoint, reserved2) == 14, "UserPoint layout");
 #endif
 
 #endif

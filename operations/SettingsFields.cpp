@@ -1,0 +1,135 @@
+#include "SettingsFields.h"
+
+#include <cstdint>
+#include <optional>
+
+#include "../res/resource.h"
+
+namespace vantrel {
+namespace {
+
+using ValuePart = std::optional<std::string>;  // empty: leave the field as it is
+
+std::string Decimal(int value) { return std::to_string(value); }
+
+ValuePart NumberOrDisable(int32_t value) {
+    return value == kSettingDisabled ? std::string("Disable") : std::to_string(value);
+}
+
+// Values outside [low, high] are shown as "0", never refused.
+ValuePart InRangeOrZero(int value, int low, int high) {
+    return Decimal(value >= low && value <= high ? value : 0);
+}
+
+ValuePart TimeInterval(const DeviceSettings& s) { return NumberOrDisable(s.timeInterval); }
+ValuePart DisplacementInterval(const DeviceSettings& s) {
+    return NumberOrDisable(s.displacementInterval);
+}
+// Enable is 2, not 1; any other value writes nothing.
+ValuePart Vibration(const DeviceSettings& s) {
+    switch (s.vibration) {
+        case 0: return std::string("Disable");
+        case 2: return std::string("Enable");
+        default: return std::nullopt;
+    }
+}
+ValuePart Tag(const DeviceSettings& s) { return std::string(s.tag == 0 ? "Disable" : "Enable"); }
+ValuePart MinSpeedLimit(const DeviceSettings& s) { return Decimal(s.minSpeedLimit); }
+ValuePart IntoIdleTimer(const DeviceSettings& s) { return Decimal(s.intoIdleTimer); }
+ValuePart TagMode(const DeviceSettings& s) {
+    return std::string(s.tagMode == 0 ? "Tag_For_Continuous_Mode" : "Tag_For_User_Point_Mode");
+}
+ValuePart TimeZone(const DeviceSettings& s) { return InRangeOrZero(s.timeZone, -12, 12); }
+ValuePart CarSpeedLimit(const DeviceSettings& s) { return InRangeOrZero(s.carSpeedLimit, 50, 250); }
+
+struct SettingsFieldLayout {
+    int controlId;
+    const char* prefix;
+    ValuePart (*value)(const DeviceSettings&);
+    const char* suffix;
+};
+
+// The spacing is deliberate: some labels have two blanks before "=", and the
+// idle timer's suffix has none before ")".
+constexpr SettingsFieldLayout kSettingsFields[] = {
+    {IDC_READ_TIME_INTERVAL, "( Read Time Interval = ", &TimeInterval, " )"},
+    {IDC_READ_DISPLACEMENT_INTERVAL, "( Read Displacement Interval = ", &DisplacementInterval, " )"},
+    {IDC_READ_VIBRATION, "( Vibration  = ", &Vibration, " )"},
+    {IDC_READ_TAG, "( Tag  = ", &Tag, " )"},
+    {IDC_READ_MIN_SPEED_LIMIT, "( Min. Speed limit  = ", &MinSpeedLimit, " )"},
+    {IDC_READ_IDLE_TIMER, "( Into Idle Timer  = ", &IntoIdleTimer, " minute)"},
+    {IDC_READ_TAG_MODE, "( Tag Mode  = ", &TagMode, " )"},
+    {IDC_READ_TIME_ZONE, "( Time Zone = ", &TimeZone, " )"},
+    {IDC_READ_CAR_SPEED_LIMIT, "( Car Speed Limit = ", &CarSpeedLimit, " )"},
+};
+
+// A byte shown as one of three texts: for 0, for 1, for anything else.
+struct ByteChoice {
+    const char* zero;
+    const char* one;
+    const char* other;
+};
+constexpr ByteChoice kLonHemisphere = {"E, ", "W, ", "?,"};
+constexpr ByteChoice kLatHemisphere = {"N, ", "S,", "?,"};
+constexpr ByteChoice kEnabled = {"Disable , ", "Enable , ", "Disable , "};
+
+constexpr const char* kDegreeSign = "\xC2\xB0";  // U+00B0 in UTF-8
+constexpr const char* kFractionEnd = "\" , ";    // double quote, space, comma, space
+
+// One piece of a user-point line: the byte at `offset`, either chosen from
+// `choice` or in decimal followed by `suffix`.
+struct UserPointPiece {
+    std::size_t offset;
+    const ByteChoice* choice;  // null: decimal
+    const char* suffix;
+};
+
+// Bytes 11, 12, 14 and 15 are reserved and not shown.
+constexpr UserPointPiece kUserPointPieces[] = {
+    {offsetof(UserPoint, lonHemisphere), &kLonHemisphere, ""},
+    {offsetof(UserPoint, lonDegrees), nullptr, kDegreeSign},
+    {offsetof(UserPoint, lonMinutes), nullptr, "'"},
+    {offsetof(UserPoint, lonSeconds), nullptr, "."},
+    {offsetof(UserPoint, lonSecondsFraction), nullptr, kFractionEnd},
+    {offsetof(UserPoint, latHemisphere), &kLatHemisphere, ""},
+    {offsetof(UserPoint, latDegrees), nullptr, kDegreeSign},
+    {offsetof(UserPoint, latMinutes), nullptr, "'"},
+    {offsetof(UserPoint, latSeconds), nullptr, "."},
+    {offsetof(UserPoint, latSecondsFraction), nullptr, kFractionEnd},
+    {offsetof(UserPoint, distance100m), nullptr, " * 100 m , "},
+    {offsetof(UserPoint, enabled), &kEnabled, ""},
+};
+
+const char* Choose(const ByteChoice& choice, uint8_t byte) {
+    return byte == 0 ? choice.zero : byte == 1 ? choice.one : choice.other;
+}
+
+}  // namespace
+
+std::string UserPointLine(std::size_t slot, const UserPoint& point) {
+    const auto* bytes = reinterpret_cast<const uint8_t*>(&point);
+    std::string line = "User Point " + std::to_string(slot) + "-- ";
+    for (const UserPointPiece& piece : kUserPointPieces) {
+        const uint8_t byte = bytes[piece.offset];
+        line += piece.choice != nullptr ? Choose(*piece.choice, byte) : Decimal(byte);
+        line += piece.suffix;
+    }
+    return line;
+}
+
+std::vector<FieldText> SettingsFieldTexts(const DeviceSettings& reading) {
+    std::vector<FieldText> texts;
+    for (const SettingsFieldLayout& field : kSettingsFields) {
+        const ValuePart value = field.value(reading);
+        if (value) {
+            texts.push_back({field.controlId, field.prefix + *value + field.suffix});
+        }
+    }
+    for (std::size_t slot = 0; slot < reading.userPoints.size(); ++slot) {
+        texts.push_back({IDC_USER_POINT_0 + static_cast<int>(slot),
+                         UserPointLine(slot, reading.userPoints[slot])});
+    }
+    return texts;
+}
+
+}  // namespace vantrel
