@@ -1,7 +1,43 @@
+// Setting the logger's serial number from the text the user typed.
+#include <string>
+
 #include "Operations.h"
+#include "SerialNumber.h"
 
 namespace vantrel {
+namespace {
 
-void SetSerialNumber(const OperationContext&) {}
+constexpr int32_t kSettingSnCodes[] = {41, 42, 27, 28, 12, 40};
+
+// The text as a serial number, or false when it is not one we will send.
+// A text longer than the limit is refused whole: cutting it would assign a
+// number other than the one typed. The limit is counted in UTF-8 bytes: a
+// text it refuses that has no more characters than the limit holds a
+// non-ASCII character, which the conversion would refuse anyway.
+bool ReadSerialNumber(OperationWindow& window, uint32_t* serialNumber) {
+    const std::string text = window.SerialNumberText();
+    if (text.size() > kSerialNumberTextLimit) {
+        return false;
+    }
+    return ParseSerialNumber(serialNumber, text.data(), static_cast<uint32_t>(text.size()));
+}
+
+}  // namespace
+
+void SetSerialNumber(const OperationContext& ctx) {
+    // The text is checked before the entry point, so a bad text is reported
+    // even when the library is not linked.
+    uint32_t serialNumber = 0;
+    if (!ReadSerialNumber(ctx.window, &serialNumber)) {
+        ctx.window.ShowMessage(kSerialNumberError, kInfoCaption, BoxOwner::MainWindow);
+        return;
+    }
+    auto settingSn = RequireEntryPoint<Export::SettingSn>(ctx);
+    if (settingSn == nullptr) {
+        return;
+    }
+    const int32_t result = CallLibrary(ctx.window, [&] { return settingSn(serialNumber); });
+    ShowListedResult(ctx.window, kSettingSnCodes, result);
+}
 
 }  // namespace vantrel
