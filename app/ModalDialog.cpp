@@ -1,0 +1,54 @@
+#include "ModalDialog.h"
+
+namespace vantrel {
+
+INT_PTR CModalDialog::DoModal() {
+    return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), parent_,
+                           &CModalDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+}
+
+BOOL CModalDialog::OnInitDialog() {
+    DoDataExchange();
+    return TRUE;
+}
+
+void CModalDialog::OnOK() { EndDialog(hwnd_, IDOK); }
+
+void CModalDialog::OnCancel() { EndDialog(hwnd_, IDCANCEL); }
+
+INT_PTR CALLBACK CModalDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam,
+                                          LPARAM lParam) {
+    CModalDialog* dialog = nullptr;
+    if (message == WM_INITDIALOG) {
+        dialog = reinterpret_cast<CModalDialog*>(lParam);
+        dialog->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(dialog));
+    } else {
+        dialog = reinterpret_cast<CModalDialog*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    }
+    return dialog != nullptr ? dialog->Dispatch(message, wParam, lParam) : FALSE;
+}
+
+INT_PTR CModalDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        return OnInitDialog();
+    case WM_COMMAND: {
+        const int id = LOWORD(wParam);
+        if (id == IDOK) {
+            OnOK();
+        } else if (id == IDCANCEL) {
+            OnCancel();
+        } else {
+            OnCommand(id, HIWORD(wParam));
+        }
+        return TRUE;
+    }
+    default: {
+        INT_PTR result = FALSE;
+        return OnMessage(message, wParam, lParam, result) ? result : FALSE;
+    }
+    }
+}
+
+}  // namespace vantrel

@@ -1,0 +1,49 @@
+// A small modal dialog base: a template id, DialogBoxParamW, and a dialog
+// procedure that finds the object through GWLP_USERDATA and calls its steps.
+#ifndef VANTREL_APP_MODALDIALOG_H
+#define VANTREL_APP_MODALDIALOG_H
+
+#include <windows.h>
+
+namespace vantrel {
+
+class CModalDialog {
+public:
+    CModalDialog(UINT templateId, HWND parent) : templateId_(templateId), parent_(parent) {}
+    virtual ~CModalDialog() = default;
+    CModalDialog(const CModalDialog&) = delete;
+    CModalDialog& operator=(const CModalDialog&) = delete;
+
+    // Runs the dialog until it ends; returns the value given to EndDialog.
+    INT_PTR DoModal();
+
+    HWND Handle() const { return hwnd_; }
+
+protected:
+    // Binds controls to objects that outlive the dialog; run by OnInitDialog.
+    virtual void DoDataExchange() {}
+    // Return TRUE to let the system set the initial focus.
+    virtual BOOL OnInitDialog();
+    virtual void OnOK();
+    virtual void OnCancel();
+    // A WM_COMMAND other than OK and Cancel.
+    virtual void OnCommand(int /*controlId*/, int /*notifyCode*/) {}
+    // Any other message. Return true when handled, with the dialog
+    // procedure's return value in `result`.
+    virtual bool OnMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/,
+                           INT_PTR& /*result*/) {
+        return false;
+    }
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+
+    UINT templateId_;
+    HWND parent_;
+    HWND hwnd_ = nullptr;
+};
+
+}  // namespace vantrel
+
+#endif

@@ -1,0 +1,20 @@
+# Vantrel.exe: the dialog program, statically linked (see the toolchain file).
+add_executable(Vantrel WIN32
+  ${CMAKE_CURRENT_SOURCE_DIR}/AboutDlg.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/ModalDialog.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/PortSelector.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/TextConversion.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/VantrelApp.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/VantrelDlg.cpp
+  ${PROJECT_SOURCE_DIR}/res/Vantrel.rc
+)
+target_compile_definitions(Vantrel PRIVATE UNICODE _UNICODE)
+target_link_libraries(Vantrel PRIVATE vantrel_app_core comctl32)
+if(MINGW)
+  target_link_options(Vantrel PRIVATE -municode)
+endif()
+if(MINGW)
+  # Strip symbols and drop unused sections: the program stays small.
+  target_compile_options(Vantrel PRIVATE -ffunction-sections -fdata-sections)
+  target_link_options(Vantrel PRIVATE -s -Wl,--gc-sections)
+endif()

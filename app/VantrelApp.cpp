@@ -1,0 +1,43 @@
+#include "VantrelApp.h"
+
+#include <commctrl.h>
+
+#include "VantrelDlg.h"
+
+namespace vantrel {
+
+CVantrelApp theApp;
+
+namespace {
+
+// The device library binding, held for the life of the process.
+LibraryBinding& DeviceLibrary() {
+    static LibraryBinding library(SystemModuleLoader());
+    return library;
+}
+
+// Keeps the current directory out of the DLL search order, so that an
+// ORLOG7_DLL.dll planted wherever the tool is started from is not loaded.
+// The application's own folder still comes first.
+void RemoveCurrentDirectoryFromDllSearch() { SetDllDirectoryW(L""); }
+
+}  // namespace
+
+BOOL CVantrelApp::InitInstance() {
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    CVantrelDlg dialog(DeviceLibrary(), nullptr);
+    mainWindow_ = &dialog;
+    dialog.DoModal();
+    mainWindow_ = nullptr;
+    return FALSE;
+}
+
+}  // namespace vantrel
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    vantrel::RemoveCurrentDirectoryFromDllSearch();
+    vantrel::theApp.InitInstance();
+    return 0;
+}
