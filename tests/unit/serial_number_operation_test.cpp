@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "FakeWindow.h"
+#include "operations/Operations.h"
+
+namespace vantrel {
+namespace testing {
+namespace {
+
+struct SerialScript {
+    int32_t result = 41;
+    int calls = 0;
+    uint32_t lastValue = 0;
+};
+SerialScript script;
+
+Orlog7Result ORLOG7_CALL FakeSettingSn(uint32_t value) {
+    ++script.calls;
+    script.lastValue = value;
+    return script.result;
+}
+
+using Boxes = std::vector<std::string>;
+constexpr const char* kSuccess = "41 return_setting_SN_successful";
+
+class SerialNumberOperation : public ::testing::Test {
+protected:
+    void SetUp() override {
+        script = SerialScript();
+        rig.Entries().Set<Export::SettingSn>(&FakeSettingSn);
+    }
+    void Run(const std::string& text, int32_t result = 41) {
+        rig.window.events.clear();
+        rig.window.serialNumberText = text;
+        script.result = result;
+        SetSerialNumber(rig.Context());
+    }
+    OperationRig rig;
+};
+
+TEST_F(SerialNumberOperation, TextsThatReachTheLibrary) {
+    const std::pair<std::string, uint32_t> cases[] = {
+        {"0", 0u},
+        {"1000000000", 1000000000u},
+        {"4294967295", 4294967295u},
+        {"007", 7u},
+        {std::string(30, '0') + "42", 42u},
+        {std::string(39, '0'), 0u},
+        {std::string(33, '0') + "123456", 123456u},  // 39 characters
+    };
+    for (const auto& c : cases) {
+        const int callsBefore = script.calls;
+        Run(c.first);
+        EXPECT_EQ(script.calls, callsBefore + 1) << c.first;
+        EXPECT_EQ(script.lastValue, c.second) << c.first;
+        EXPECT_EQ(rig.window.Boxes(), Boxes{kSuccess}) << c.first;
+    }
+}
+
+// Refused with the "Info" box, before the library is asked.
+TEST_F(SerialNumberOperation, TextsThatAreRefused) {
+    const std::string cases[] = {
+        "",
+        " 42",
+        "42 ",
+        "+42",
+        "-42",
+        "4.2",
+        "1,000",
+        "4294967296",
+        "99999999999",
+        "\xEF\xBC\x91",  // full-width 1, UTF-8
+        // Longer than 39 characters: refused whole, never cut to a different number.
+        std::string(39, '0') + "123456",
+        std::string(40, '0'),
+        std::string(38, '0') + "42",
+    };
+    for (const std::string& text : cases) {
+        Run(text);
+        ASSERT_EQ(rig.window.events.size(), 2u) << text;  // the field read, then the box
+        EXPECT_EQ(rig.window.events[0].kind, WindowEvent::SerialRead);
+        const WindowEvent& box = rig.window.events[1];
+        EXPECT_EQ(box.kind, WindowEvent::Box);
+        EXPECT_EQ(box.text, "'nSerial Number' error, Try again");
+        EXPECT_EQ(box.caption, "Info");
+        EXPECT_EQ(box.owner, BoxOwner::MainWindow);
+    }
+    EXPECT_EQ(script.calls, 0);
+}
+
+TEST_F(SerialNumberOperation, TextIsCheckedBeforeTheEntryPoint) {
+    OperationRig empty;
+    const std::string refused = "'nSerial Number' error, Try again";
+    for (auto [text, box] : {std::pair<std::string, std::string>{"", refused},
+                             {"12a", refused},
+                             {"12", "Please link library"}}) {
+        empty.window.events.clear();
+        empty.window.serialNumberText = text;
+        SetSerialNumber(empty.Context());
+        EXPECT_EQ(empty.window.Boxes(), Boxes{box}) << text;
+    }
+    EXPECT_EQ(script.calls, 0);
+}
+
+TEST_F(SerialNumberOperation, ResultCodes) {
+    const std::map<int32_t, std::string> listed = {
+        {41, "41 return_setting_SN_successful"},   {42, "42 return_cannot_modify_SN"},
+        {27, "27 return_read_null_device_info"},   {28, "28 return_can_not_read_device_info"},
+        {12, "12 return_device_not_report"},       {40, "40 return_SN_value_is_Over"},
+    };
+    std::vector<int32_t> codes = {INT32_MIN, INT32_MAX};
+    for (int32_t code = -1; code <= 60; ++code) {
+        codes.push_back(code);
+    }
+    for (int32_t code : codes) {
+        Run("1234", code);
+        auto it = listed.find(code);
+        EXPECT_EQ(rig.window.Boxes(), it == listed.end() ? Boxes{} : Boxes{it->second}) << code;
+        EXPECT_TRUE(rig.window.FieldWrites().empty());
+        EXPECT_EQ(rig.window.PortReads(), 0);
+    }
+}
+
+TEST_F(SerialNumberOperation, LibraryCallRunsUnderTheWaitCursor) {
+    Run("5");
+    EXPECT_EQ(rig.window.busyCount, 1);
+    EXPECT_EQ(rig.window.busyDepth, 0);
+    EXPECT_FALSE(rig.window.events.back().busy);
+}
+
+}  // namespace
+}  // namespace testing
+}  // namespace vantrel

@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "operations/StatusFields.h"
+#include "res/resource.h"
+
+namespace vantrel {
+namespace testing {
+namespace {
+
+// Fills `buffer` with `text`; a text as long as the buffer leaves no terminator.
+template <std::size_t N>
+void Fill(char (&buffer)[N], const std::string& text) {
+    std::memset(buffer, 0, N);
+    std::memcpy(buffer, text.data(), std::min(N, text.size()));
+}
+
+TEST(StatusFields, SerialNumberIsUnsignedDecimal) {
+    const std::pair<uint32_t, const char*> cases[] = {
+        {0u, "( SerialNumber = 0 )"},
+        {7u, "( SerialNumber = 7 )"},
+        {1000000000u, "( SerialNumber = 1000000000 )"},
+        {2147483648u, "( SerialNumber = 2147483648 )"},
+        {4294967295u, "( SerialNumber = 4294967295 )"},
+    };
+    FirmwareVersionBuffer fw = {};
+    DistributorNameBuffer distributor = {};
+    ModelNameBuffer model = {};
+    for (const auto& c : cases) {
+        EXPECT_EQ(DeviceInformationFields(c.first, fw, distributor, model).front(),
+                  (FieldText{IDC_SERIAL_NUMBER, c.second}));
+    }
+}
+
+TEST(StatusFields, DeviceInformationLayout) {
+    FirmwareVersionBuffer fw;
+    DistributorNameBuffer distributor;
+    ModelNameBuffer model;
+    Fill(fw, "1.02");
+    Fill(distributor, "Acme");
+    Fill(model, "ORLOG7");
+    const std::vector<FieldText> expected = {
+        {IDC_SERIAL_NUMBER, "( SerialNumber = 123 )"},
+        {IDC_FW_VERSION, "( FW Ver = 1.02 )"},
+        {IDC_DISTRIBUTOR_NAME, "( Distributor Name = Acme )"},
+        {IDC_MODEL_NAME, "( Model Name = ORLOG7 )"},
+    };
+    EXPECT_EQ(DeviceInformationFields(123, fw, distributor, model), expected);
+}
+
+// Each text buffer filled to its last byte, no terminator: the text shows
+// exactly the buffer, never what lies after it.
+TEST(StatusFields, UnterminatedBuffersShowOnlyTheirBytes) {
+    FirmwareVersionBuffer fw;
+    DistributorNameBuffer distributor;
+    ModelNameBuffer model;
+    Fill(fw, std::string(sizeof fw, 'F'));
+    Fill(distributor, std::string(sizeof distributor, 'D'));
+    Fill(model, std::string(sizeof model, 'M'));
+    const auto fields = DeviceInformationFields(1, fw, distributor, model);
+    EXPECT_EQ(fields[1].text, "( FW Ver = FFFFFFFF )");
+    EXPECT_EQ(fields[2].text, "( Distributor Name = " + std::string(32, 'D') + " )");
+    EXPECT_EQ(fields[3].text, "( Model Name = " + std::string(32, 'M') + " )");
+
+    DllVersionBuffer dll;
+    Fill(dll, std::string(sizeof dll, 'V'));
+    EXPECT_EQ(DllVersionField(dll).text, "( DLL Version = " + std::string(20, 'V') + " )");
+
+    BinFileVersionBuffer bin;
+    Fill(bin, std::string(sizeof bin, 'B'));
+    EXPECT_EQ(BinFileVersionField(bin).text,
+              "( Bin File FW Version = " + std::string(64, 'B') + " )");
+}
+
+TEST(StatusFields, EmptyTextsLeaveTwoBlanks) {
+    DllVersionBuffer dll = {};
+    EXPECT_EQ(DllVersionField(dll), (FieldText{IDC_DLL_VERSION, "( DLL Version =  )"}));
+    BinFileVersionBuffer bin = {};
+    EXPECT_EQ(BinFileVersionField(bin),
+              (FieldText{IDC_BIN_FILE_VERSION, "( Bin File FW Version =  )"}));
+}
+
+TEST(StatusFields, TextsAreShownByteForByteUpToTheirZero) {
+    DllVersionBuffer dll;
+    Fill(dll, std::string(" v1.0 \x01", 7));
+    dll[10] = 'X';  // after the terminator: not shown
+    EXPECT_EQ(DllVersionField(dll).text, "( DLL Version =  v1.0 \x01 )");
+}
+
+TEST(StatusFields, GpsUtcTime) {
+    struct Case {
+        GpsUtcTime time;  // hour, minute, second, year, month, day
+        const char* text;
+    };
+    const Case cases[] = {
+        {{9, 5, 3, 7, 12, 25}, "( GPS UTC = 9:5:3  ,  25,12,7 )"},
+        {{0, 0, 0, 0, 0, 0}, "( GPS UTC = 0:0:0  ,  0,0,0 )"},
+        {{24, 60, 61, 255, 13, 32}, "( GPS UTC = 24:60:61  ,  32,13,255 )"},  // as delivered
+        {{23, 59, 59, 99, 1, 1}, "( GPS UTC = 23:59:59  ,  1,1,99 )"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(GpsUtcTimeField(c.time), (FieldText{IDC_GPS_TIME, c.text}));
+    }
+}
+
+TEST(StatusFields, MemorySizes) {
+    struct Case {
+        int32_t used;
+        int32_t free;
+        const char* usedText;
+        const char* freeText;
+    };
+    const Case cases[] = {
+        {1048576, 2949120, "( Memory Used Size = 1048576 Bytes )",
+         "( Free Memory Size = 2949120 Bytes )"},
+        {0, 3997696, "( Memory Used Size = 0 Bytes )", "( Free Memory Size = 3997696 Bytes )"},
+        {3997696, 0, "( Memory Used Size = 3997696 Bytes )", "( Free Memory Size = 0 Bytes )"},
+        {4000000, -2304, "( Memory Used Size = 4000000 Bytes )",
+         "( Free Memory Size = -2304 Bytes )"},
+        {-1, 3997697, "( Memory Used Size = -1 Bytes )", "( Free Memory Size = 3997697 Bytes )"},
+        // The extremes wrap in two's complement rather than overflowing.
+        {INT32_MIN, INT32_MIN + 3997696, "( Memory Used Size = -2147483648 Bytes )",
+         "( Free Memory Size = -2143485952 Bytes )"},
+        {INT32_MAX, -2143485951, "( Memory Used Size = 2147483647 Bytes )",
+         "( Free Memory Size = -2143485951 Bytes )"},
+        {-2143485953, INT32_MIN + 1, "( Memory Used Size = -2143485953 Bytes )",
+         "( Free Memory Size = -2147483647 Bytes )"},
+        {-2143485952, INT32_MIN, "( Memory Used Size = -2143485952 Bytes )",
+         "( Free Memory Size = -2147483648 Bytes )"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FreeMemorySize(c.used), c.free) << c.used;
+        const std::vector<FieldText> expected = {{IDC_MEMORY_USED, c.usedText},
+                                                 {IDC_MEMORY_FREE, c.freeText}};
+        EXPECT_EQ(MemorySizeFields(c.used), expected);
+    }
+}
+
+}  // namespace
+}  // namespace testing
+}  // namespace vantrel
