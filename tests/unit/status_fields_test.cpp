@@ -34,54 +34,6 @@ TEST(StatusFields, SerialNumberIsUnsignedDecimal) {
     }
 }
 
-TEST(StatusFields, DeviceInformationLayout) {
-    FirmwareVersionBuffer fw;
-    DistributorNameBuffer distributor;
-    ModelNameBuffer model;
-    Fill(fw, "1.02");
-    Fill(distributor, "Acme");
-    Fill(model, "ORLOG7");
-    const std::vector<FieldText> expected = {
-        {IDC_SERIAL_NUMBER, "( SerialNumber = 123 )"},
-        {IDC_FW_VERSION, "( FW Ver = 1.02 )"},
-        {IDC_DISTRIBUTOR_NAME, "( Distributor Name = Acme )"},
-        {IDC_MODEL_NAME, "( Model Name = ORLOG7 )"},
-    };
-    EXPECT_EQ(DeviceInformationFields(123, fw, distributor, model), expected);
-}
-
-// Each text buffer filled to its last byte, no terminator: the text shows
-// exactly the buffer, never what lies after it.
-TEST(StatusFields, UnterminatedBuffersShowOnlyTheirBytes) {
-    FirmwareVersionBuffer fw;
-    DistributorNameBuffer distributor;
-    ModelNameBuffer model;
-    Fill(fw, std::string(sizeof fw, 'F'));
-    Fill(distributor, std::string(sizeof distributor, 'D'));
-    Fill(model, std::string(sizeof model, 'M'));
-    const auto fields = DeviceInformationFields(1, fw, distributor, model);
-    EXPECT_EQ(fields[1].text, "( FW Ver = FFFFFFFF )");
-    EXPECT_EQ(fields[2].text, "( Distributor Name = " + std::string(32, 'D') + " )");
-    EXPECT_EQ(fields[3].text, "( Model Name = " + std::string(32, 'M') + " )");
-
-    DllVersionBuffer dll;
-    Fill(dll, std::string(sizeof dll, 'V'));
-    EXPECT_EQ(DllVersionField(dll).text, "( DLL Version = " + std::string(20, 'V') + " )");
-
-    BinFileVersionBuffer bin;
-    Fill(bin, std::string(sizeof bin, 'B'));
-    EXPECT_EQ(BinFileVersionField(bin).text,
-              "( Bin File FW Version = " + std::string(64, 'B') + " )");
-}
-
-TEST(StatusFields, EmptyTextsLeaveTwoBlanks) {
-    DllVersionBuffer dll = {};
-    EXPECT_EQ(DllVersionField(dll), (FieldText{IDC_DLL_VERSION, "( DLL Version =  )"}));
-    BinFileVersionBuffer bin = {};
-    EXPECT_EQ(BinFileVersionField(bin),
-              (FieldText{IDC_BIN_FILE_VERSION, "( Bin File FW Version =  )"}));
-}
-
 TEST(StatusFields, TextsAreShownByteForByteUpToTheirZero) {
     DllVersionBuffer dll;
     Fill(dll, std::string(" v1.0 \x01", 7));

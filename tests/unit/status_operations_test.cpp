@@ -283,21 +283,6 @@ TEST_F(StatusOperations, UnterminatedTextsShowOnlyTheirBuffers) {
     EXPECT_EQ(fields[IDC_MODEL_NAME], "( Model Name = " + script.modelName + " )");
 }
 
-TEST_F(StatusOperations, SerialNumberExtremes) {
-    for (auto [serial, text] : {std::pair<uint32_t, const char*>{4294967295u,
-                                                                 "( SerialNumber = 4294967295 )"},
-                                {0u, "( SerialNumber = 0 )"}}) {
-        script.serialNumber = serial;
-        EXPECT_EQ(Run(&ReadDeviceInformation, 29)[IDC_SERIAL_NUMBER], text);
-    }
-}
-
-TEST_F(StatusOperations, NegativeFreeSizeIsShownWithoutABox) {
-    script.usedSize = 4000000;
-    EXPECT_EQ(Run(&ReadMemoryUsedSize, 45)[IDC_MEMORY_FREE], "( Free Memory Size = -2304 Bytes )");
-    EXPECT_EQ(rig.window.Boxes(), Boxes{"45 return_read_memory_used_size_successful"});
-}
-
 TEST_F(StatusOperations, LibraryCallsRunUnderTheWaitCursor) {
     for (Operation operation :
          {&ReadDllVersion, &ReadDeviceInformation, &ReadGpsUtcTime, &ReadMemoryUsedSize}) {
