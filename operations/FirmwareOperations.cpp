@@ -1,7 +1,5 @@
 // The firmware image: read the version it holds, and upgrade the logger
 // from it. The library opens and checks the file; the tool passes the path.
-#include <cstring>
-
 #include "Operations.h"
 #include "StatusFields.h"
 
@@ -23,13 +21,14 @@ void ReadBinFileFirmwareVersion(const OperationContext& ctx) {
     if (readVersion == nullptr) {
         return;
     }
-    BinFileVersionBuffer version;
-    std::memset(version, 0, sizeof version);
+    BinFileVersionBuffer version = {};
     const int32_t result =
         CallLibrary(ctx.window, [&] { return readVersion(version, kFirmwareImagePath); });
-    if (ShowListedResult(ctx.window, kBinFileVersionFailures, result) ||
-        !CodeList(kBinFileVersionSuccess).Contains(result)) {
+    if (ShowListedResult(ctx.window, kBinFileVersionFailures, result)) {
         return;
+    }
+    if (!CodeList(kBinFileVersionSuccess).Contains(result)) {
+        return;  // not this operation's code: the field keeps its text
     }
     // The report is in place while the success box is open.
     WriteFields(ctx.window, {BinFileVersionField(version)});
