@@ -1,0 +1,38 @@
+// One logged GPS fix and its fixed 16-byte record in log memory and in dumps.
+//
+// Record layout (little-endian):
+//   0  u32  UTC time, seconds since 1970-01-01
+//   4  i32  latitude, 1e-7 degree, north positive
+//   8  i32  longitude, 1e-7 degree, east positive
+//  12  u16  speed over ground, 0.01 knot
+//  14  u16  course over ground, 0.01 degree (0..35999)
+#ifndef VANTREL_EMULATOR_CORE_GPSFIX_H
+#define VANTREL_EMULATOR_CORE_GPSFIX_H
+
+#include <cstddef>
+#include <cstdint>
+
+#include "ByteIo.h"
+#include "devicelib/DeviceLibContract.h"
+
+namespace orlog7emu {
+
+struct GpsFix {
+    uint32_t utcSeconds;
+    int32_t latitudeE7;
+    int32_t longitudeE7;
+    uint16_t speedCentiKnots;
+    uint16_t courseCentiDegrees;
+};
+
+constexpr size_t kFixRecordSize = 16;
+constexpr size_t kLogMemoryCapacity = ORLOG7_LOG_MEMORY_CAPACITY;
+constexpr size_t kLogCapacityRecords = kLogMemoryCapacity / kFixRecordSize;
+static_assert(kLogMemoryCapacity % kFixRecordSize == 0, "log memory holds whole records");
+
+void WriteFix(ByteWriter& out, const GpsFix& fix);
+GpsFix ReadFix(ByteReader& in);
+
+}  // namespace orlog7emu
+
+#endif

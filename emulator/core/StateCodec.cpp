@@ -1,0 +1,99 @@
+#include "StateCodec.h"
+
+#include <cstring>
+
+#include "Crc32.h"
+#include "FirmwareImage.h"
+#include "SettingsLimits.h"
+
+namespace orlog7emu {
+
+namespace {
+
+constexpr char kMagic[4] = {'O', 'R', '7', 'S'};
+constexpr uint32_t kFormatVersion = 1;
+constexpr size_t kFirmwareField = 8;
+constexpr size_t kNameField = kDeviceTextMaxLength + 1;
+
+void WriteSettings(ByteWriter& out, const LoggerSettings& s) {
+    out.I32(s.timeInterval);
+    out.I32(s.displacementInterval);
+    out.U8(s.vibration);
+    out.U8(s.tag);
+    out.U8(s.minSpeedLimit);
+    out.Raw(reinterpret_cast<const uint8_t*>(s.userPoints.data()), sizeof(UserPointTable));
+    out.U8(s.intoIdleTimer);
+    out.U8(s.tagMode);
+    out.U8(static_cast<uint8_t>(s.timeZone));
+    out.U8(s.carSpeedLimit);
+}
+
+LoggerSettings ReadSettings(ByteReader& in) {
+    LoggerSettings s{};
+    s.timeInterval = in.I32();
+    s.displacementInterval = in.I32();
+    s.vibration = in.U8();
+    s.tag = in.U8();
+    s.minSpeedLimit = in.U8();
+    in.Raw(reinterpret_cast<uint8_t*>(s.userPoints.data()), sizeof(UserPointTable));
+    s.intoIdleTimer = in.U8();
+    s.tagMode = in.U8();
+    s.timeZone = static_cast<int8_t>(in.U8());
+    s.carSpeedLimit = in.U8();
+    return s;
+}
+
+}  // namespace
+
+Bytes EncodeState(const LoggerState& state) {
+    Bytes bytes;
+    bytes.reserve(300 + state.log.size() * kFixRecordSize);
+    ByteWriter out(bytes);
+    out.Raw(reinterpret_cast<const uint8_t*>(kMagic), sizeof kMagic);
+    out.U32(kFormatVersion);
+    out.U32(state.serialNumber);
+    out.U8(state.serialNumberAssigned ? 1 : 0);
+    out.FixedText(state.firmwareVersion, kFirmwareField);
+    out.FixedText(state.distributorName, kNameField);
+    out.FixedText(state.modelName, kNameField);
+    WriteSettings(out, state.settings);
+    out.I64(state.loggedThrough);
+    out.U32(static_cast<uint32_t>(state.log.size()));
+    for (const GpsFix& fix : state.log) WriteFix(out, fix);
+    out.U32(Crc32(bytes.data(), bytes.size()));
+    return bytes;
+}
+
+bool DecodeState(const Bytes& bytes, LoggerState& state) {
+    if (bytes.size() < 4 + 4) return false;
+    const size_t body = bytes.size() - 4;
+    ByteReader trailer(bytes.data() + body, 4);
+    if (trailer.U32() != Crc32(bytes.data(), body)) return false;
+
+    ByteReader in(bytes.data(), body);
+    uint8_t magic[4];
+    in.Raw(magic, sizeof magic);
+    if (std::memcmp(magic, kMagic, sizeof kMagic) != 0 || in.U32() != kFormatVersion) return false;
+    state.serialNumber = in.U32();
+    const uint8_t assigned = in.U8();
+    if (!in.FixedText(kFirmwareField, state.firmwareVersion) ||
+        !in.FixedText(kNameField, state.distributorName) ||
+        !in.FixedText(kNameField, state.modelName)) {
+        return false;
+    }
+    state.settings = ReadSettings(in);
+    state.loggedThrough = in.I64();
+    const uint32_t count = in.U32();
+    if (!in.Ok() || assigned > 1 || count > kLogCapacityRecords ||
+        in.Remaining() != static_cast<size_t>(count) * kFixRecordSize ||
+        !IsValidFirmwareVersion(state.firmwareVersion) || CheckSettings(state.settings) != 0) {
+        return false;
+    }
+    state.serialNumberAssigned = assigned == 1;
+    state.log.clear();
+    state.log.reserve(count);
+    for (uint32_t i = 0; i < count; ++i) state.log.push_back(ReadFix(in));
+    return in.Ok();
+}
+
+}  // namespace orlog7emu

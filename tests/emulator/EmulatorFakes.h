@@ -1,0 +1,118 @@
+// Test doubles for the emulator's seams: a clock the test moves, and an
+// in-memory file system that can be told to fail.
+#ifndef VANTREL_TESTS_EMULATOR_EMULATORFAKES_H
+#define VANTREL_TESTS_EMULATOR_EMULATORFAKES_H
+
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+
+#include "Clock.h"
+#include "EmulatorConfig.h"
+#include "FileSystem.h"
+#include "FirmwareImage.h"
+#include "StateStore.h"
+#include "VirtualLogger.h"
+#include "WavePrompts.h"
+
+namespace orlog7emu {
+
+class FakeClock : public Clock {
+public:
+    explicit FakeClock(int64_t now) : now_(now) {}
+    int64_t NowUnixSeconds() const override { return now_; }
+    void SleepMilliseconds(uint32_t ms) override { slept += ms; }
+    void Advance(int64_t seconds) { now_ += seconds; }
+    uint64_t slept = 0;
+
+private:
+    int64_t now_;
+};
+
+class MemoryFileSystem : public FileSystem {
+public:
+    bool IsDirectory(const std::string& path) const override { return dirs.count(path) != 0; }
+
+    ReadStatus ReadFile(const std::string& path, size_t maxBytes, Bytes& out) const override {
+        if (dirs.count(path)) return ReadStatus::IsDirectory;
+        if (unreadable.count(path)) return ReadStatus::OpenFailed;
+        const auto it = files.find(path);
+        if (it == files.end()) return ReadStatus::NotFound;
+        if (it->second.size() > maxBytes) return ReadStatus::TooLarge;
+        out = it->second;
+        return ReadStatus::Ok;
+    }
+
+    bool WriteFileAtomic(const std::string& path, const Bytes& data) override {
+        ++writes;
+        if (failWrites || !IsDirectory(ParentDirectory(path))) return false;
+        files[path] = data;
+        return true;
+    }
+
+    bool CreateDirectories(const std::string& path) override {
+        if (failWrites) return IsDirectory(path);
+        dirs.insert(path);
+        return true;
+    }
+
+    std::map<std::string, Bytes> files;
+    std::set<std::string> dirs;
+    std::set<std::string> unreadable;
+    bool failWrites = false;
+    int writes = 0;
+};
+
+constexpr int64_t kTestNow = 1780000000;  // 2026-05-28 20:26:40 UTC
+constexpr const char* kStatePath = "/state/logger.state";
+constexpr const char* kWaveFolder = "/g/abcd/WaveFile";
+constexpr const char* kImagePath = "/g/abcd/binfile/ORLOG7_Encode.Bin";
+constexpr const char* kDumpPath = "/g/abcd/123456.dat";
+
+// A logger on COM05 with a prepared drive: prompts, image, dump folder.
+struct LoggerRig {
+    explicit LoggerRig(EmulatorConfig cfg = EmulatorConfig()) : config(cfg) {
+        fs.dirs = {"/state", "/g", "/g/abcd", kWaveFolder, "/g/abcd/binfile"};
+        for (size_t i = 0; i < WavePromptCount(); ++i) {
+            fs.files[JoinPath(kWaveFolder, WavePromptAt(i).fileName)] = MakePromptWave(i);
+        }
+        fs.files[kImagePath] = BuildImage("V2.01");
+    }
+    VirtualLogger& Logger() {
+        if (!logger) logger.reset(new VirtualLogger(config, clock, fs, store));
+        return *logger;
+    }
+    VirtualLogger& Reopen() {
+        logger.reset();
+        return Logger();
+    }
+
+    EmulatorConfig config;
+    FakeClock clock{kTestNow};
+    MemoryFileSystem fs;
+    StateStore store{fs, kStatePath};
+    std::unique_ptr<VirtualLogger> logger;
+};
+
+// The settings the tool writes.
+inline LoggerSettings ToolSettings() {
+    LoggerSettings s{};
+    s.timeInterval = 1;
+    s.displacementInterval = -1;
+    s.vibration = 2;
+    s.tag = 1;
+    s.minSpeedLimit = 0;
+    s.userPoints.fill(EmptyUserPoint());
+    s.userPoints[0] = UserPoint{0x00, 0x79, 0x26, 0x2E, 0x05, 0x00, 0x19, 0x03, 0x26, 0x23, 0x01, {0xFF, 0xFF}, 0x01, {0xFF, 0xFF}};
+    s.userPoints[1] = UserPoint{0x00, 0x79, 0x1E, 0x36, 0x56, 0x00, 0x19, 0x01, 0x06, 0x14, 0x02, {0xFF, 0xFF}, 0x01, {0xFF, 0xFF}};
+    s.intoIdleTimer = 10;
+    s.tagMode = 0;
+    s.timeZone = 8;
+    s.carSpeedLimit = 50;
+    return s;
+}
+
+}  // namespace orlog7emu
+
+#endif

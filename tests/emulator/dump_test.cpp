@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <unistd.h>
+
+#include "DumpFormat.h"
+#include "EmulatorFakes.h"
+#include "PosixFileSystem.h"
+#include "ResultCode.h"
+
+namespace orlog7emu {
+namespace {
+
+// A real folder, so the temporary-file-and-rename path runs for real.
+class TempFolder {
+public:
+    TempFolder() {
+        char pattern[] = "/tmp/orlog7-dump-XXXXXX";
+        path_ = mkdtemp(pattern);
+    }
+    ~TempFolder() { std::system(("rm -rf '" + path_ + "'").c_str()); }
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+struct PosixRig {
+    PosixRig() : store(fs, folder.Path() + "/state/logger.state"), logger(config, clock, fs, store) {
+        logger.IntoDumpMode(5);
+    }
+    TempFolder folder;
+    EmulatorConfig config;
+    FakeClock clock{kTestNow};
+    PosixFileSystem fs;
+    StateStore store;
+    VirtualLogger logger;
+};
+
+TEST(Dump, WritesTheLogInTheDocumentedFormat) {
+    PosixRig rig;
+    const std::string path = rig.folder.Path() + "/123456.dat";
+    ASSERT_EQ(rig.logger.DumpLog(5, path), code::kDumpSuccessful);
+
+    Bytes bytes;
+    ASSERT_EQ(rig.fs.ReadFile(path, 1 << 23, bytes), ReadStatus::Ok);
+    EXPECT_EQ(bytes.size(), kDumpHeaderSize + kFactoryTrackFixes * kFixRecordSize + 4);
+    DumpContents dump;
+    ASSERT_TRUE(DecodeDump(bytes, dump));
+    EXPECT_EQ(dump.firmwareVersion, "V1.00");
+    EXPECT_EQ(dump.dumpedAt, static_cast<uint32_t>(kTestNow));
+    ASSERT_EQ(dump.fixes.size(), kFactoryTrackFixes);
+    EXPECT_EQ(dump.fixes[0].utcSeconds, static_cast<uint32_t>(kFactoryTrackStart));
+    EXPECT_EQ(dump.fixes[1].utcSeconds - dump.fixes[0].utcSeconds, 5u);
+    EXPECT_FALSE(rig.fs.ReadFile(TemporaryPathFor(path), 1 << 23, bytes) == ReadStatus::Ok);
+}
+
+TEST(Dump, AMissingFolderGivesSixAndNoFile) {
+    PosixRig rig;
+    const std::string path = rig.folder.Path() + "/missing/123456.dat";
+    EXPECT_EQ(rig.logger.DumpLog(5, path), code::kCannotBuildDumpFile);
+    EXPECT_EQ(rig.logger.DumpLog(5, ""), code::kCannotBuildDumpFile);
+    EXPECT_FALSE(rig.fs.IsDirectory(rig.folder.Path() + "/missing"));
+}
+
+TEST(Dump, AFailedWriteLeavesTheEarlierDumpWhole) {
+    LoggerRig rig;
+    rig.Logger().IntoDumpMode(5);
+    ASSERT_EQ(rig.Logger().DumpLog(5, kDumpPath), code::kDumpSuccessful);
+    const Bytes first = rig.fs.files[kDumpPath];
+    rig.Logger().EraseLog(5);
+    rig.fs.failWrites = true;
+    EXPECT_EQ(rig.Logger().DumpLog(5, kDumpPath), code::kCannotBuildDumpFile);
+    EXPECT_EQ(rig.fs.files[kDumpPath], first);
+}
+
+TEST(Dump, AnUnwritableFolderGivesSix) {
+    if (geteuid() == 0) GTEST_SKIP() << "root writes anywhere";
+    PosixRig rig;
+    const std::string locked = rig.folder.Path() + "/locked";
+    ASSERT_TRUE(rig.fs.CreateDirectories(locked));
+    std::system(("chmod 555 '" + locked + "'").c_str());
+    EXPECT_EQ(rig.logger.DumpLog(5, locked + "/123456.dat"), code::kCannotBuildDumpFile);
+    std::system(("chmod 755 '" + locked + "'").c_str());
+}
+
+TEST(Dump, TransferTakesTheConfiguredTimePerKiB) {
+    EmulatorConfig config;
+    config.transferDelayMsPerKiB = 10;
+    LoggerRig rig(config);
+    rig.Logger().IntoDumpMode(5);
+    rig.Logger().DumpLog(5, kDumpPath);
+    const size_t kib = (kDumpHeaderSize + kFactoryTrackFixes * kFixRecordSize + 4 + 1023) / 1024;
+    EXPECT_EQ(rig.clock.slept, kib * 10);
+}
+
+TEST(Dump, EraseEmptiesTheLogAndTheNextDump) {
+    LoggerRig rig;
+    rig.Logger().IntoDumpMode(5);
+    EXPECT_EQ(rig.Logger().EraseLog(5), code::kEraseSuccessful);
+    int32_t used = -1;
+    EXPECT_EQ(rig.Logger().ReadMemoryUsed(used), code::kReadMemoryUsedSuccessful);
+    EXPECT_EQ(used, 0);
+    ASSERT_EQ(rig.Logger().DumpLog(5, kDumpPath), code::kDumpSuccessful);
+    DumpContents dump;
+    ASSERT_TRUE(DecodeDump(rig.fs.files[kDumpPath], dump));
+    EXPECT_TRUE(dump.fixes.empty());
+}
+
+}  // namespace
+}  // namespace orlog7emu
