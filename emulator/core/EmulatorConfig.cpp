@@ -3,6 +3,8 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "FileSystem.h"
+
 namespace orlog7emu {
 
 namespace {
@@ -76,6 +78,15 @@ EmulatorConfig ParseEmulatorConfig(const std::string& iniText) {
         Apply(config, Lower(Trim(line.substr(0, equals))), Trim(line.substr(equals + 1)));
     }
     return config;
+}
+
+std::string ResolveStateFile(const EmulatorConfig& config, const std::string& dllFolder,
+                             const std::string& defaultPath) {
+    const std::string& file = config.stateFile;
+    if (file.empty()) return defaultPath;
+    const bool rooted = file[0] == '\\' || file[0] == '/';
+    const bool drive = file.size() >= 2 && file[1] == ':';
+    return rooted || drive ? file : JoinPath(dllFolder, file);
 }
 
 }  // namespace orlog7emu

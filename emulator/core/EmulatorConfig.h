@@ -29,6 +29,11 @@ struct EmulatorConfig {
 
 EmulatorConfig ParseEmulatorConfig(const std::string& iniText);
 
+// The state file to use: the configured one (a relative path is taken from
+// `dllFolder`), else `defaultPath`.
+std::string ResolveStateFile(const EmulatorConfig& config, const std::string& dllFolder,
+                             const std::string& defaultPath);
+
 }  // namespace orlog7emu
 
 #endif

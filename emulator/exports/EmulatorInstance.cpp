@@ -40,16 +40,7 @@ EmulatorConfig ReadConfig(const FileSystem& fs, const std::string& folder) {
     return ParseEmulatorConfig(text);
 }
 
-bool IsRelative(const std::string& path) {
-    const bool rooted = !path.empty() && (path[0] == '\\' || path[0] == '/');
-    const bool drive = path.size() >= 2 && path[1] == ':';
-    return !rooted && !drive;
-}
-
-std::string StatePath(const EmulatorConfig& config, const std::string& dllFolder) {
-    if (!config.stateFile.empty()) {
-        return IsRelative(config.stateFile) ? JoinPath(dllFolder, config.stateFile) : config.stateFile;
-    }
+std::string DefaultStatePath(const std::string& dllFolder) {
     wchar_t localAppData[MAX_PATH] = {};
     if (SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, localAppData))) {
         return JoinPath(WideToUtf8(localAppData), "Vantrel\\ORLOG7 Emulator\\logger.state");
@@ -74,7 +65,8 @@ VirtualLogger& TheLogger() {
         std::unique_ptr<Emulator> emulator(new Emulator);
         const std::string folder = DllFolder();
         emulator->config = ReadConfig(emulator->fs, folder);
-        emulator->store.reset(new StateStore(emulator->fs, StatePath(emulator->config, folder)));
+        emulator->store.reset(new StateStore(
+            emulator->fs, ResolveStateFile(emulator->config, folder, DefaultStatePath(folder))));
         emulator->logger.reset(
             new VirtualLogger(emulator->config, emulator->clock, emulator->fs, *emulator->store));
         g_emulator = std::move(emulator);

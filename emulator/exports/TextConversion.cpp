@@ -37,11 +37,4 @@ std::string WideToUtf8(const std::wstring& text) {
     return utf8;
 }
 
-void CopyText(char* buffer, size_t size, const std::string& text) {
-    if (buffer == nullptr || size == 0) return;
-    const size_t count = text.size() < size - 1 ? text.size() : size - 1;
-    std::memcpy(buffer, text.data(), count);
-    buffer[count] = '\0';
-}
-
 }  // namespace orlog7emu

@@ -6,16 +6,14 @@
 #include <cstddef>
 #include <string>
 
+#include "BoundedText.h"
+
 namespace orlog7emu {
 
 // A zero-terminated system-code-page text (null gives "") as UTF-8.
 std::string CodePageToUtf8(const char* text);
 std::wstring Utf8ToWide(const std::string& text);
 std::string WideToUtf8(const std::wstring& text);
-
-// Copies `text` into a caller's buffer of `size` bytes, cut to size - 1
-// bytes and always terminated; a null buffer is left alone.
-void CopyText(char* buffer, size_t size, const std::string& text);
 
 }  // namespace orlog7emu
 

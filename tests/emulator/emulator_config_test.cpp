@@ -42,3 +42,28 @@ TEST(EmulatorConfig, BadValuesAndOtherSectionsKeepTheDefaults) {
 
 }  // namespace
 }  // namespace orlog7emu
+
+namespace orlog7emu {
+namespace {
+
+TEST(EmulatorConfig, StateFileLocation) {
+    struct Case {
+        const char* configured;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"", "C:\\Users\\u\\AppData\\Local\\default.state"},
+        {"logger.state", "C:\\run\\app\\logger.state"},
+        {"D:\\states\\a.state", "D:\\states\\a.state"},
+        {"\\\\server\\share\\a.state", "\\\\server\\share\\a.state"},
+    };
+    for (const Case& c : cases) {
+        EmulatorConfig config;
+        config.stateFile = c.configured;
+        EXPECT_EQ(ResolveStateFile(config, "C:\\run\\app", "C:\\Users\\u\\AppData\\Local\\default.state"),
+                  c.expected);
+    }
+}
+
+}  // namespace
+}  // namespace orlog7emu
