@@ -2,12 +2,20 @@
 //
 //   orlog7-fixtures image <file> <version>   a valid firmware image
 //   orlog7-fixtures waves <folder>           the voice prompts, VP01..VP08.wav
+//
+// Builds for the host and for Windows (an end-to-end rig can run it under
+// Wine with Windows paths). Missing folders are created.
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#ifdef _WIN32
+#include <direct.h>
+#else
+#include <sys/stat.h>
+#endif
 
 #include "FirmwareImage.h"
-#include "PosixFileSystem.h"
 #include "WavePrompts.h"
 
 namespace {
@@ -18,20 +26,40 @@ int Usage() {
     std::fprintf(stderr,
                  "usage: orlog7-fixtures image <file> <version>\n"
                  "       orlog7-fixtures waves <folder>\n"
-                 "The version is 1 to %zu printable ASCII characters.\n",
-                 kFirmwareVersionMaxLength);
+                 "The version is 1 to %u printable ASCII characters.\n",
+                 static_cast<unsigned>(kFirmwareVersionMaxLength));
     return 2;
+}
+
+bool MakeFolder(const std::string& path) {
+#ifdef _WIN32
+    return _mkdir(path.c_str()) == 0 || errno == EEXIST;
+#else
+    return mkdir(path.c_str(), 0755) == 0 || errno == EEXIST;
+#endif
+}
+
+bool MakeFolders(const std::string& path) {
+    if (path.empty()) return true;
+    const std::string parent = ParentDirectory(path);
+    if (!parent.empty() && parent != path && !MakeFolders(parent)) return false;
+    return MakeFolder(path);
+}
+
+bool WriteWhole(const std::string& path, const Bytes& data) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) return false;
+    const bool written = std::fwrite(data.data(), 1, data.size(), file) == data.size();
+    return std::fclose(file) == 0 && written;
 }
 
 int WriteImage(const std::string& path, const std::string& version) {
     if (!IsValidFirmwareVersion(version)) {
-        std::fprintf(stderr, "orlog7-fixtures: version \"%s\" is not 1 to %zu printable characters\n",
-                     version.c_str(), kFirmwareVersionMaxLength);
+        std::fprintf(stderr, "orlog7-fixtures: version \"%s\" is not 1 to %u printable characters\n",
+                     version.c_str(), static_cast<unsigned>(kFirmwareVersionMaxLength));
         return 1;
     }
-    PosixFileSystem fs;
-    const std::string folder = ParentDirectory(path);
-    if (!fs.CreateDirectories(folder) || !fs.WriteFileAtomic(path, BuildImage(version))) {
+    if (!MakeFolders(ParentDirectory(path)) || !WriteWhole(path, BuildImage(version))) {
         std::fprintf(stderr, "orlog7-fixtures: cannot write %s\n", path.c_str());
         return 1;
     }
@@ -40,19 +68,18 @@ int WriteImage(const std::string& path, const std::string& version) {
 }
 
 int WriteWaves(const std::string& folder) {
-    PosixFileSystem fs;
-    if (!fs.CreateDirectories(folder)) {
+    if (!MakeFolders(folder)) {
         std::fprintf(stderr, "orlog7-fixtures: cannot create %s\n", folder.c_str());
         return 1;
     }
     for (size_t i = 0; i < WavePromptCount(); ++i) {
         const std::string path = JoinPath(folder, WavePromptAt(i).fileName);
-        if (!fs.WriteFileAtomic(path, MakePromptWave(i))) {
+        if (!WriteWhole(path, MakePromptWave(i))) {
             std::fprintf(stderr, "orlog7-fixtures: cannot write %s\n", path.c_str());
             return 1;
         }
     }
-    std::printf("%s: %zu voice prompts\n", folder.c_str(), WavePromptCount());
+    std::printf("%s: %u voice prompts\n", folder.c_str(), static_cast<unsigned>(WavePromptCount()));
     return 0;
 }
 
