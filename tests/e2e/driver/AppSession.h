@@ -1,0 +1,116 @@
+// One run of Vantrel.exe in its own scratch folder, driven through its real
+// window.
+//
+// Clicks are sent from a helper thread (SendMessage returns only when the
+// handler has returned), while the calling thread watches the program's
+// top-level dialogs: each message box (or the about box) that appears is
+// read whole, handed to the case while it is open, and answered with OK.
+// Every wait is bounded; a program that hangs is killed and the case fails.
+#ifndef VANTREL_TESTS_E2E_APPSESSION_H
+#define VANTREL_TESTS_E2E_APPSESSION_H
+
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "CaseContext.h"
+#include "FakeLibrary.h"
+
+namespace e2e {
+
+// A child window as read from outside the program.
+struct ChildWindow {
+    HWND hwnd = nullptr;
+    std::wstring className;
+    int id = 0;
+    std::wstring text;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    RECT rect{};  // in the parent's client coordinates
+};
+
+// A dialog box that opened while a command ran.
+struct BoxSeen {
+    std::wstring caption;
+    std::wstring text;        // control 0xFFFF of a message box
+    bool ownedByMainWindow = false;
+    bool hasOwner = false;
+    bool hasIcon = false;     // a visible icon control
+    std::vector<std::wstring> buttons;  // visible push buttons, in order
+    std::vector<ChildWindow> children;
+    std::map<int, std::wstring> fields;  // main-window fields read while it was open
+};
+
+struct CommandOutcome {
+    bool returned = false;  // the command's handler returned in time
+    std::vector<BoxSeen> boxes;
+};
+
+// Reads every child of `parent` in z-order (which is the tab order).
+std::vector<ChildWindow> ReadChildren(HWND parent);
+std::wstring WindowText(HWND hwnd);
+std::wstring ClassName(HWND hwnd);
+
+class AppSession {
+public:
+    AppSession(CaseContext& ctx, Library library);
+    ~AppSession();
+    AppSession(const AppSession&) = delete;
+    AppSession& operator=(const AppSession&) = delete;
+
+    HWND Dialog() const { return dialog_; }
+    HWND Control(int id) const { return GetDlgItem(dialog_, id); }
+    DWORD ProcessId() const { return processId_; }
+    FakeLibrary& Fake() { return fake_; }
+
+    std::wstring FieldText(int id) const;
+    void SetFieldText(int id, const std::wstring& text);
+    void SelectPort(int position);
+    // A message answered by the program's window (bounded wait); -1 on time-out.
+    LRESULT Ask(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    // The window that has the keyboard focus in the program.
+    HWND FocusedWindow() const;
+    // Links the library (button 1001) and requires that no box appears.
+    void Link();
+
+    // Clicks button `id` and answers every box with OK. `snapshot` names
+    // main-window fields to read while each box is open; `inspect` sees
+    // each box's window before it is answered.
+    CommandOutcome Click(int id, const std::vector<int>& snapshot = {},
+                         const std::function<void(HWND)>& inspect = nullptr);
+    // The same for any message sent to the main window.
+    CommandOutcome Send(UINT message, WPARAM wParam, LPARAM lParam,
+                        const std::vector<int>& snapshot = {},
+                        const std::function<void(HWND)>& inspect = nullptr);
+
+    // Clicks and requires exactly one box with `caption` and `text`, owned
+    // by the main window, OK only, no icon. `what` names the step in failures.
+    void ExpectResultBox(int id, const std::string& caption, const std::string& text,
+                         const std::string& what);
+    // Clicks and requires that no box appears.
+    void ExpectNoBox(int id, const std::string& what);
+
+    // Posts a key press to `target` (handled by the dialog's message loop).
+    void PostKey(HWND target, WPARAM key);
+    // Waits for the program to end; false on time-out.
+    bool WaitForExit(DWORD timeoutMs);
+    bool Exited() const;
+
+private:
+    void Launch(Library library);
+    void Kill(const std::string& why);
+
+    CaseContext& ctx_;
+    FakeLibrary fake_;
+    std::wstring dir_;
+    HANDLE process_ = nullptr;
+    DWORD processId_ = 0;
+    HWND dialog_ = nullptr;
+};
+
+}  // namespace e2e
+
+#endif
