@@ -64,6 +64,16 @@ TEST(Dump, AMissingFolderGivesSixAndNoFile) {
     EXPECT_FALSE(rig.fs.IsDirectory(rig.folder.Path() + "/missing"));
 }
 
+TEST(Dump, ADestinationThatIsAFolderGivesSixAndLeavesNoTemporary) {
+    PosixRig rig;
+    const std::string path = rig.folder.Path() + "/taken";
+    ASSERT_TRUE(rig.fs.CreateDirectories(path + "/inside"));
+    EXPECT_EQ(rig.logger.DumpLog(5, path), code::kCannotBuildDumpFile);
+    Bytes bytes;
+    EXPECT_EQ(rig.fs.ReadFile(TemporaryPathFor(path), 1 << 23, bytes), ReadStatus::NotFound);
+    EXPECT_TRUE(rig.fs.IsDirectory(path + "/inside"));
+}
+
 TEST(Dump, AFailedWriteLeavesTheEarlierDumpWhole) {
     LoggerRig rig;
     rig.Logger().IntoDumpMode(5);
