@@ -35,8 +35,8 @@ E2E_CASE(about, opens_from_system_menu) {
     ctx.Expect(!app.Exited(), "the main window stays after the about box");
 }
 
-// Any other system command keeps its default handling: a masked low nibble
-// still reaches the about box (0x0010 | 3 & 0xFFF0), and moving is harmless.
+// The command is compared after masking with 0xFFF0, so the low four bits
+// (which the system uses for its own flags) do not matter.
 E2E_CASE(about, masked_command_also_opens) {
     e2e::AppSession app(ctx, e2e::Library::None);
     const e2e::CommandOutcome outcome = app.Send(WM_SYSCOMMAND, 0x0013, 0);

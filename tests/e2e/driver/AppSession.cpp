@@ -99,7 +99,9 @@ std::vector<ChildWindow> ReadChildren(HWND parent) {
     return children;
 }
 
-AppSession::AppSession(CaseContext& ctx, Library library) : ctx_(ctx) { Launch(library); }
+AppSession::AppSession(CaseContext& ctx, Library library) : ctx_(ctx), commandTimeoutMs_(kCommandTimeoutMs) {
+    Launch(library);
+}
 
 AppSession::~AppSession() {
     if (process_ != nullptr) {
@@ -276,8 +278,8 @@ CommandOutcome AppSession::Send(UINT message, WPARAM wParam, LPARAM lParam, cons
             }
             start = GetTickCount();
         }
-        if (GetTickCount() - start > kCommandTimeoutMs) {
-            Kill("a command did not return within " + std::to_string(kCommandTimeoutMs) + " ms");
+        if (GetTickCount() - start > commandTimeoutMs_) {
+            Kill("a command did not return within " + std::to_string(commandTimeoutMs_) + " ms");
             break;
         }
         Sleep(kPollMs);

@@ -93,6 +93,9 @@ public:
     // Clicks and requires that no box appears.
     void ExpectNoBox(int id, const std::string& what);
 
+    // How long a command may run before the program is taken as hung.
+    void SetCommandTimeout(DWORD ms) { commandTimeoutMs_ = ms; }
+
     // Posts a key press to `target` (handled by the dialog's message loop).
     void PostKey(HWND target, WPARAM key);
     // Waits for the program to end; false on time-out.
@@ -109,6 +112,7 @@ private:
     HANDLE process_ = nullptr;
     DWORD processId_ = 0;
     HWND dialog_ = nullptr;
+    DWORD commandTimeoutMs_;
 };
 
 }  // namespace e2e

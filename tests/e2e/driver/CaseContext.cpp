@@ -33,7 +33,7 @@ std::string Describe(long long value) { return std::to_string(value); }
 
 void CaseContext::Fail(const std::string& what) {
     ++failures_;
-    std::printf("  failure: %s\n", what.c_str());
+    if (echo_) std::printf("  failure: %s\n", what.c_str());
 }
 
 std::wstring CaseContext::NewScratchDir() {

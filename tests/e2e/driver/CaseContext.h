@@ -56,11 +56,14 @@ public:
         }
     }
     int Failures() const { return failures_; }
+    // Off: failures are counted but not printed (for the rig's own checks).
+    void SetEcho(bool echo) { echo_ = echo; }
 
 private:
     const RigPaths& paths_;
     std::string name_;
     int failures_ = 0;
+    bool echo_ = true;
     int scratchCount_ = 0;
 };
 
