@@ -27,6 +27,8 @@ E2E_CASE(about, opens_from_system_menu) {
         const DWORD style = static_cast<DWORD>(GetWindowLongW(box, GWL_STYLE));
         ctx.Expect((style & (WS_CAPTION | WS_SYSMENU | WS_VISIBLE)) == (WS_CAPTION | WS_SYSMENU | WS_VISIBLE),
                    "about box: caption, system menu, visible");
+        const HWND icon = GetWindow(box, GW_CHILD);  // first in the table
+        ctx.Expect(app.Ask(icon, STM_GETICON) != 0, "about box: the icon control shows an icon");
         checked = true;
     });
     ctx.Expect(outcome.returned, "the system command returned after OK");

@@ -99,6 +99,8 @@ E2E_CASE(layout, main_window_style) {
     ctx.Expect((exStyle & WS_EX_DLGMODALFRAME) != 0 || (style & DS_MODALFRAME) != 0, "modal frame");
     ctx.Expect((exStyle & WS_EX_APPWINDOW) != 0, "shown in the task bar (WS_EX_APPWINDOW)");
     ctx.Expect(GetWindow(app.Dialog(), GW_OWNER) == nullptr, "the main window has no owner");
+    ctx.Expect(app.Ask(app.Dialog(), WM_GETICON, ICON_BIG) != 0, "a large icon is set");
+    ctx.Expect(app.Ask(app.Dialog(), WM_GETICON, ICON_SMALL) != 0, "a small icon is set");
 }
 
 // The port selector's list scrolls vertically (the style the template gives

@@ -58,3 +58,24 @@ E2E_CASE(rig, scripted_outputs_reach_the_window) {
     app.ExpectNoBox(1022, "scan, number");
     ctx.ExpectEq(app.FieldText(1023), std::wstring(L"( Auto Scan to COM 65 )"), "number output");
 }
+
+// A script line the fake cannot use fails the case instead of testing nothing.
+E2E_CASE(rig, unusable_script_lines_fail_the_case) {
+    const char* const kScripts[][2] = {
+        {"KZ_ORLOG7_INTO_DUMP_MODE resutl 24", "misspelt key"},
+        {"KZ_ORLOG7_INTO_DUMP_MODE result twenty", "not a number"},
+        {"KZ_ORLOG7_AUTO_INTO_DUMP_MODE scannedPort hex:0", "odd hex"},
+    };
+    for (const auto& script : kScripts) {
+        e2e::CaseContext inner(ctx.Paths(), ctx.Name());
+        inner.SetEcho(false);
+        {
+            e2e::AppSession app(inner, e2e::Library::Full);
+            app.Link();
+            app.Fake().Script({script[0]});
+            app.Click(1013);
+            app.Click(1022);
+        }
+        ctx.Expect(inner.Failures() > 0, std::string(script[1]) + ": reported");
+    }
+}

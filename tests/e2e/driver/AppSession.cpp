@@ -104,6 +104,10 @@ AppSession::AppSession(CaseContext& ctx, Library library) : ctx_(ctx), commandTi
 }
 
 AppSession::~AppSession() {
+    // A script line the fake could not read would silently test nothing.
+    for (const LibraryEvent& event : fake_.All()) {
+        if (event.kind == "error") ctx_.Fail("fake library: " + event.line);
+    }
     if (process_ != nullptr) {
         if (!Exited()) {
             TerminateProcess(process_, 98);

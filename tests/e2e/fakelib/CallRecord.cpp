@@ -66,7 +66,7 @@ CallRecord::CallRecord(const char* exportName, const uint32_t* slots, std::size_
         line_ += "-";
     }
     if (!script_.Errors().empty()) {
-        AppendLogLine("error script " + std::string(exportName));
+        AppendLogLine("error script " + std::string(exportName) + " " + script_.Errors());
     }
 }
 
@@ -107,6 +107,10 @@ int32_t CallRecord::Finish() {
     const int32_t result = script_.Result();
     line_ += " result=" + std::to_string(result);
     AppendLogLine(line_);
+    const std::string unused = script_.UnusedKeys();
+    if (!unused.empty()) {
+        AppendLogLine("error unknown-keys " + unused);
+    }
     return result;
 }
 

@@ -96,7 +96,7 @@ ExportScript::ExportScript(const wchar_t* path, const char* exportName) {
             ok = ParseNumber(raw, &value.number);
         }
         if (!ok || value.key.empty()) {
-            errors_ += "bad script line: " + line + ";";
+            errors_ += "bad-line:" + value.key + ";";
             continue;
         }
         // A later line for the same key wins.
@@ -112,9 +112,20 @@ ExportScript::ExportScript(const wchar_t* path, const char* exportName) {
 
 const ScriptValue* ExportScript::Find(const char* key) const {
     for (const ScriptValue& value : values_) {
-        if (value.key == key) return &value;
+        if (value.key == key) {
+            value.used = true;
+            return &value;
+        }
     }
     return nullptr;
+}
+
+std::string ExportScript::UnusedKeys() const {
+    std::string keys;
+    for (const ScriptValue& value : values_) {
+        if (!value.used) keys += (keys.empty() ? "" : ",") + value.key;
+    }
+    return keys;
 }
 
 int32_t ExportScript::Result() const {

@@ -26,6 +26,7 @@ struct ScriptValue {
     bool isNumber = false;
     int64_t number = 0;
     std::vector<uint8_t> bytes;  // hex: and text: values
+    mutable bool used = false;
 };
 
 // The lines of the script for one export.
@@ -44,6 +45,8 @@ public:
     bool WriteOutput(const char* key, void* out, std::size_t size) const;
 
     const std::string& Errors() const { return errors_; }
+    // Keys never asked for: a misspelt output name, or one of another export.
+    std::string UnusedKeys() const;
 
 private:
     std::vector<ScriptValue> values_;
