@@ -1,5 +1,6 @@
 // The five dump-mode buttons: every listed code's box, codes they do not
 // list, the arguments the library received, and the auto-scan report.
+#include <cstdio>
 #include <vector>
 
 #include "AppSession.h"

@@ -11,8 +11,14 @@ using fakelib::CallRecord;
 // The caller's argument slots, read through the frame pointer so the log
 // shows all four bytes of each slot, not just what the declared type keeps
 // (a port travels in the low byte; the rest of its slot is undefined).
+#if defined(_MSC_VER)
+#include <intrin.h>
+#define FAKE_SLOTS() \
+    reinterpret_cast<const uint32_t*>(static_cast<const char*>(_AddressOfReturnAddress()) + 4)
+#else
 #define FAKE_SLOTS() \
     reinterpret_cast<const uint32_t*>(static_cast<const char*>(__builtin_frame_address(0)) + 8)
+#endif
 
 extern "C" {
 
