@@ -1,5 +1,8 @@
 # Configures (once) and builds the fuzz project with clang++.
 #   cmake -DSOURCE_DIR=... -DBUILD_DIR=... -DCXX=clang++ -P BuildFuzzers.cmake
+if(NOT CXX)
+  message(FATAL_ERROR "clang++ is not installed: run scripts/install-deps (clang, libclang-rt-dev)")
+endif()
 if(NOT EXISTS ${BUILD_DIR}/CMakeCache.txt)
   execute_process(
     COMMAND ${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${BUILD_DIR} -G Ninja

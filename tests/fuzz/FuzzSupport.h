@@ -26,40 +26,43 @@ namespace fuzz {
         }                                                                              \
     } while (0)
 
+// Bytes in the UTF-8 sequence that `lead` starts; 0 if it cannot start one.
+inline int Utf8SequenceLength(unsigned char lead) {
+    if (lead < 0x80) {
+        return 1;
+    }
+    if ((lead & 0xE0) == 0xC0) {
+        return 2;
+    }
+    if ((lead & 0xF0) == 0xE0) {
+        return 3;
+    }
+    return (lead & 0xF8) == 0xF0 ? 4 : 0;
+}
+
 // Well-formed UTF-8: no stray continuation bytes, no overlong forms, no
 // surrogates, nothing above U+10FFFF.
 inline bool IsValidUtf8(const std::string& text) {
+    // The smallest code point that needs a sequence of each length.
+    constexpr uint32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
     const auto* p = reinterpret_cast<const unsigned char*>(text.data());
     const auto* end = p + text.size();
     while (p < end) {
-        const unsigned char lead = *p++;
-        if (lead < 0x80) {
-            continue;
-        }
-        int more = 0;
-        uint32_t code = 0;
-        uint32_t least = 0;
-        if ((lead & 0xE0) == 0xC0) {
-            more = 1, code = lead & 0x1F, least = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            more = 2, code = lead & 0x0F, least = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            more = 3, code = lead & 0x07, least = 0x10000;
-        } else {
+        const int length = Utf8SequenceLength(*p);
+        if (length == 0 || end - p < length) {
             return false;
         }
-        if (end - p < more) {
-            return false;
-        }
-        for (int i = 0; i < more; ++i, ++p) {
-            if ((*p & 0xC0) != 0x80) {
+        uint32_t code = length == 1 ? *p : *p & (0x7Fu >> length);
+        for (int i = 1; i < length; ++i) {
+            if ((p[i] & 0xC0) != 0x80) {
                 return false;
             }
-            code = (code << 6) | (*p & 0x3F);
+            code = (code << 6) | (p[i] & 0x3Fu);
         }
-        if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+        if (code < kLeast[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
             return false;
         }
+        p += length;
     }
     return true;
 }
