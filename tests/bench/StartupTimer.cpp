@@ -102,6 +102,9 @@ bool StartAndWait(const std::wstring& program, Started& out) {
 
 // Closes the dialog as the close box would, and waits for the process.
 void Stop(Started& started) {
+    if (started.process.hProcess == nullptr) {
+        return;  // never started
+    }
     if (started.dialog != nullptr) {
         PostMessageW(started.dialog, WM_CLOSE, 0, 0);
     }
