@@ -35,7 +35,9 @@ bool ByteReader::Take(size_t n) {
 }
 
 uint8_t ByteReader::U8() {
-    if (!Take(1)) return 0;
+    if (!Take(1)) {
+        return 0;
+    }
     return data_[pos_++];
 }
 
@@ -58,18 +60,24 @@ int64_t ByteReader::I64() {
 }
 
 bool ByteReader::Raw(uint8_t* out, size_t size) {
-    if (!Take(size)) return false;
+    if (!Take(size)) {
+        return false;
+    }
     std::memcpy(out, data_ + pos_, size);
     pos_ += size;
     return true;
 }
 
 bool ByteReader::FixedText(size_t width, std::string& text) {
-    if (!Take(width)) return false;
+    if (!Take(width)) {
+        return false;
+    }
     const auto* field = reinterpret_cast<const char*>(data_ + pos_);
     pos_ += width;
     const void* end = std::memchr(field, 0, width);
-    if (end == nullptr) return false;
+    if (end == nullptr) {
+        return false;
+    }
     text.assign(field, static_cast<const char*>(end));
     return true;
 }

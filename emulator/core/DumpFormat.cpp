@@ -24,16 +24,22 @@ Bytes EncodeDump(const LoggerState& state, int64_t now) {
     out.FixedText(state.firmwareVersion, kFirmwareField);
     out.U32(static_cast<uint32_t>(now));
     out.U32(0);
-    for (const GpsFix& fix : state.log) WriteFix(out, fix);
+    for (const GpsFix& fix : state.log) {
+        WriteFix(out, fix);
+    }
     out.U32(Crc32(bytes.data(), bytes.size()));
     return bytes;
 }
 
 bool DecodeDump(const Bytes& bytes, DumpContents& contents) {
-    if (bytes.size() < kDumpHeaderSize + 4) return false;
+    if (bytes.size() < kDumpHeaderSize + 4) {
+        return false;
+    }
     const size_t body = bytes.size() - 4;
     ByteReader trailer(bytes.data() + body, 4);
-    if (trailer.U32() != Crc32(bytes.data(), body)) return false;
+    if (trailer.U32() != Crc32(bytes.data(), body)) {
+        return false;
+    }
 
     ByteReader in(bytes.data(), body);
     uint8_t magic[4];
@@ -42,15 +48,20 @@ bool DecodeDump(const Bytes& bytes, DumpContents& contents) {
     const uint16_t recordSize = in.U16();
     const uint32_t count = in.U32();
     contents.serialNumber = in.U32();
-    if (!in.FixedText(kFirmwareField, contents.firmwareVersion)) return false;
+    if (!in.FixedText(kFirmwareField, contents.firmwareVersion)) {
+        return false;
+    }
     contents.dumpedAt = in.U32();
     in.U32();
     if (!in.Ok() || std::memcmp(magic, kMagic, sizeof kMagic) != 0 || format != kFormatVersion ||
-        recordSize != kFixRecordSize || in.Remaining() != static_cast<size_t>(count) * kFixRecordSize) {
+        recordSize != kFixRecordSize ||
+        in.Remaining() != static_cast<size_t>(count) * kFixRecordSize) {
         return false;
     }
     contents.fixes.clear();
-    for (uint32_t i = 0; i < count; ++i) contents.fixes.push_back(ReadFix(in));
+    for (uint32_t i = 0; i < count; ++i) {
+        contents.fixes.push_back(ReadFix(in));
+    }
     return in.Ok();
 }
 

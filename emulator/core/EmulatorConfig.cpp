@@ -12,31 +12,47 @@ namespace {
 std::string Trim(const std::string& text) {
     const char* blanks = " \t\r\n";
     const size_t first = text.find_first_not_of(blanks);
-    if (first == std::string::npos) return std::string();
+    if (first == std::string::npos) {
+        return std::string();
+    }
     return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 
 std::string Lower(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : text) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
     return text;
 }
 
 // A decimal number within [min, max], or false.
 bool ParseNumber(const std::string& text, uint32_t min, uint32_t max, uint32_t& value) {
-    if (text.empty() || text.size() > 9) return false;
+    if (text.empty() || text.size() > 9) {
+        return false;
+    }
     for (char c : text) {
-        if (c < '0' || c > '9') return false;
+        if (c < '0' || c > '9') {
+            return false;
+        }
     }
     const auto parsed = static_cast<uint32_t>(std::strtoul(text.c_str(), nullptr, 10));
-    if (parsed < min || parsed > max) return false;
+    if (parsed < min || parsed > max) {
+        return false;
+    }
     value = parsed;
     return true;
 }
 
 bool ParseFlag(const std::string& text, bool& value) {
     const std::string t = Lower(text);
-    if (t == "1" || t == "yes" || t == "true" || t == "on") return value = true, true;
-    if (t == "0" || t == "no" || t == "false" || t == "off") return value = false, true;
+    if (t == "1" || t == "yes" || t == "true" || t == "on") {
+        value = true;
+        return true;
+    }
+    if (t == "0" || t == "no" || t == "false" || t == "off") {
+        value = false;
+        return true;
+    }
     return false;
 }
 
@@ -44,13 +60,17 @@ void Apply(EmulatorConfig& config, const std::string& key, const std::string& va
     uint32_t number = 0;
     if (key == "port") {
         const std::string digits = Lower(value).rfind("com", 0) == 0 ? value.substr(3) : value;
-        if (ParseNumber(digits, 1, 99, number)) config.loggerPort = static_cast<uint8_t>(number);
+        if (ParseNumber(digits, 1, 99, number)) {
+            config.loggerPort = static_cast<uint8_t>(number);
+        }
     } else if (key == "unplugged") {
         ParseFlag(value, config.unplugged);
     } else if (key == "nogpsfix") {
         ParseFlag(value, config.noGpsFix);
     } else if (key == "transferdelaymsperkib") {
-        if (ParseNumber(value, 0, kMaxTransferDelayMsPerKiB, number)) config.transferDelayMsPerKiB = number;
+        if (ParseNumber(value, 0, kMaxTransferDelayMsPerKiB, number)) {
+            config.transferDelayMsPerKiB = number;
+        }
     } else if (key == "statefile") {
         config.stateFile = value;
     }
@@ -64,17 +84,25 @@ EmulatorConfig ParseEmulatorConfig(const std::string& iniText) {
     size_t start = 0;
     while (start <= iniText.size()) {
         size_t end = iniText.find('\n', start);
-        if (end == std::string::npos) end = iniText.size();
+        if (end == std::string::npos) {
+            end = iniText.size();
+        }
         std::string line = Trim(iniText.substr(start, end - start));
         start = end + 1;
-        if (line.compare(0, 3, "\xEF\xBB\xBF") == 0) line = Trim(line.substr(3));  // UTF-8 BOM
-        if (line.empty() || line[0] == ';' || line[0] == '#') continue;
+        if (line.compare(0, 3, "\xEF\xBB\xBF") == 0) {
+            line = Trim(line.substr(3));  // UTF-8 BOM
+        }
+        if (line.empty() || line[0] == ';' || line[0] == '#') {
+            continue;
+        }
         if (line[0] == '[') {
             inSection = Lower(line) == "[emulator]";
             continue;
         }
         const size_t equals = line.find('=');
-        if (!inSection || equals == std::string::npos) continue;
+        if (!inSection || equals == std::string::npos) {
+            continue;
+        }
         Apply(config, Lower(Trim(line.substr(0, equals))), Trim(line.substr(equals + 1)));
     }
     return config;
@@ -83,7 +111,9 @@ EmulatorConfig ParseEmulatorConfig(const std::string& iniText) {
 std::string ResolveStateFile(const EmulatorConfig& config, const std::string& dllFolder,
                              const std::string& defaultPath) {
     const std::string& file = config.stateFile;
-    if (file.empty()) return defaultPath;
+    if (file.empty()) {
+        return defaultPath;
+    }
     const bool rooted = file[0] == '\\' || file[0] == '/';
     const bool drive = file.size() >= 2 && file[1] == ':';
     return rooted || drive ? file : JoinPath(dllFolder, file);

@@ -21,15 +21,21 @@ constexpr size_t kChecksumOffset = kImageHeaderSize + kImagePayloadSize;
 }  // namespace
 
 bool IsValidFirmwareVersion(const std::string& version) {
-    if (version.empty() || version.size() > kFirmwareVersionMaxLength) return false;
+    if (version.empty() || version.size() > kFirmwareVersionMaxLength) {
+        return false;
+    }
     for (char c : version) {
-        if (c < 0x20 || c > 0x7E) return false;
+        if (c < 0x20 || c > 0x7E) {
+            return false;
+        }
     }
     return true;
 }
 
 int32_t CheckImage(const Bytes& image, std::string& version) {
-    if (image.size() != kImageSize) return code::kBinFileSizeError;
+    if (image.size() != kImageSize) {
+        return code::kBinFileSizeError;
+    }
 
     ByteReader header(image.data(), kImageHeaderSize);
     uint8_t magic[4];
@@ -48,26 +54,36 @@ int32_t CheckImage(const Bytes& image, std::string& version) {
     }
 
     ByteReader trailer(image.data() + kChecksumOffset, 4);
-    if (trailer.U32() != Crc32(image.data(), kChecksumOffset)) return code::kBinFileChecksumError;
+    if (trailer.U32() != Crc32(image.data(), kChecksumOffset)) {
+        return code::kBinFileChecksumError;
+    }
     version = text;
     return 0;
 }
 
 int32_t CheckImageFile(const FileSystem& fs, const std::string& path, std::string& version) {
-    if (path.empty()) return code::kErrorBinFilePath;
+    if (path.empty()) {
+        return code::kErrorBinFilePath;
+    }
     Bytes image;
     switch (fs.ReadFile(path, kImageSize, image)) {
-    case ReadStatus::Ok: break;
+    case ReadStatus::Ok:
+        break;
     case ReadStatus::NotFound:
-    case ReadStatus::IsDirectory: return code::kErrorBinFilePath;
-    case ReadStatus::OpenFailed: return code::kCannotOpenBinFile;
-    case ReadStatus::TooLarge: return code::kBinFileSizeError;
+    case ReadStatus::IsDirectory:
+        return code::kErrorBinFilePath;
+    case ReadStatus::OpenFailed:
+        return code::kCannotOpenBinFile;
+    case ReadStatus::TooLarge:
+        return code::kBinFileSizeError;
     }
     return CheckImage(image, version);
 }
 
 Bytes BuildImage(const std::string& version) {
-    if (!IsValidFirmwareVersion(version)) throw std::invalid_argument("firmware version");
+    if (!IsValidFirmwareVersion(version)) {
+        throw std::invalid_argument("firmware version");
+    }
     Bytes image;
     image.reserve(kImageSize);
     ByteWriter out(image);

@@ -21,7 +21,9 @@ UserPoint EmptyUserPoint() {
 bool IsEmptyUserPoint(const UserPoint& point) {
     const auto* bytes = reinterpret_cast<const uint8_t*>(&point);
     for (size_t i = 0; i < sizeof point; ++i) {
-        if (bytes[i] != 0xFF) return false;
+        if (bytes[i] != 0xFF) {
+            return false;
+        }
     }
     return true;
 }

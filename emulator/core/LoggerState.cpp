@@ -27,7 +27,8 @@ LoggerState FactoryFreshState(int64_t now) {
     state.settings = FactorySettings();
     state.log.reserve(kFactoryTrackFixes);
     for (size_t i = 0; i < kFactoryTrackFixes; ++i) {
-        state.log.push_back(FixAt(kFactoryTrackStart + static_cast<int64_t>(i) * kFactoryTrackInterval));
+        state.log.push_back(
+            FixAt(kFactoryTrackStart + static_cast<int64_t>(i) * kFactoryTrackInterval));
     }
     // The logger was switched on just now; the test drive lies in the past.
     state.loggedThrough = now;

@@ -1,10 +1,10 @@
 #include "PosixFileSystem.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstdio>
 
 namespace orlog7emu {
 
@@ -15,7 +15,9 @@ bool PosixFileSystem::IsDirectory(const std::string& path) const {
 
 ReadStatus PosixFileSystem::ReadFile(const std::string& path, size_t maxBytes, Bytes& out) const {
     const int fd = open(path.c_str(), O_RDONLY);
-    if (fd < 0) return errno == ENOENT || errno == ENOTDIR ? ReadStatus::NotFound : ReadStatus::OpenFailed;
+    if (fd < 0) {
+        return errno == ENOENT || errno == ENOTDIR ? ReadStatus::NotFound : ReadStatus::OpenFailed;
+    }
     struct stat info {};
     ReadStatus status = ReadStatus::Ok;
     if (fstat(fd, &info) != 0) {
@@ -43,25 +45,35 @@ ReadStatus PosixFileSystem::ReadFile(const std::string& path, size_t maxBytes, B
 bool PosixFileSystem::WriteFileAtomic(const std::string& path, const Bytes& data) {
     const std::string temporary = TemporaryPathFor(path);
     const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0) return false;
+    if (fd < 0) {
+        return false;
+    }
     size_t done = 0;
     bool ok = true;
     while (ok && done < data.size()) {
         const ssize_t n = write(fd, data.data() + done, data.size() - done);
         ok = n > 0;
-        if (ok) done += static_cast<size_t>(n);
+        if (ok) {
+            done += static_cast<size_t>(n);
+        }
     }
     ok = ok && fsync(fd) == 0;
     ok = close(fd) == 0 && ok;
-    if (ok && std::rename(temporary.c_str(), path.c_str()) == 0) return true;
+    if (ok && std::rename(temporary.c_str(), path.c_str()) == 0) {
+        return true;
+    }
     std::remove(temporary.c_str());
     return false;
 }
 
 bool PosixFileSystem::CreateDirectories(const std::string& path) {
-    if (path.empty() || IsDirectory(path)) return true;
+    if (path.empty() || IsDirectory(path)) {
+        return true;
+    }
     const std::string parent = ParentDirectory(path);
-    if (!parent.empty() && parent != path && !CreateDirectories(parent)) return false;
+    if (!parent.empty() && parent != path && !CreateDirectories(parent)) {
+        return false;
+    }
     return mkdir(path.c_str(), 0755) == 0 || (errno == EEXIST && IsDirectory(path));
 }
 

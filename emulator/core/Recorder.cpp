@@ -7,7 +7,9 @@
 namespace orlog7emu {
 
 size_t CatchUpLogging(LoggerState& state, int64_t now) {
-    if (now <= state.loggedThrough) return 0;  // the clock went back: wait for it
+    if (now <= state.loggedThrough) {
+        return 0;  // the clock went back: wait for it
+    }
     const LoggerSettings& s = state.settings;
     const bool byTime = s.timeInterval > 0;
     const bool byDistance = s.displacementInterval > 0;
@@ -26,9 +28,11 @@ size_t CatchUpLogging(LoggerState& state, int64_t now) {
             }
         }
         const GpsFix fix = FixAt(t);
-        const bool timeDue = byTime && (!haveLast || t - state.log.back().utcSeconds >= s.timeInterval);
+        const bool timeDue =
+            byTime && (!haveLast || t - state.log.back().utcSeconds >= s.timeInterval);
         const bool distanceDue =
-            byDistance && (!haveLast || DistanceMetres(state.log.back(), fix) >= s.displacementInterval);
+            byDistance &&
+            (!haveLast || DistanceMetres(state.log.back(), fix) >= s.displacementInterval);
         if ((timeDue || distanceDue) && fix.speedCentiKnots >= minSpeed) {
             state.log.push_back(fix);
             ++added;

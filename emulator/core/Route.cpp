@@ -20,13 +20,9 @@ struct Waypoint {
 // The loop, in driving order; the last leg returns to the first point.
 constexpr Waypoint kLoop[] = {
     {25.0183, 121.5150},  // near user point 1 (25 01' 06", 121 30' 54")
-    {25.0330, 121.5420},
-    {25.0420, 121.5650},
-    {25.0520, 121.6000},
+    {25.0330, 121.5420}, {25.0420, 121.5650}, {25.0520, 121.6000},
     {25.0606, 121.6461},  // near user point 0 (25 03' 38", 121 38' 46")
-    {25.0790, 121.6120},
-    {25.0800, 121.5600},
-    {25.0600, 121.5300},
+    {25.0790, 121.6120}, {25.0800, 121.5600}, {25.0600, 121.5300},
 };
 constexpr size_t kLoopPoints = sizeof(kLoop) / sizeof(kLoop[0]);
 
@@ -55,7 +51,9 @@ double LegLength(size_t i) {
 
 double LoopLength() {
     double total = 0.0;
-    for (size_t i = 0; i < kLoopPoints; ++i) total += LegLength(i);
+    for (size_t i = 0; i < kLoopPoints; ++i) {
+        total += LegLength(i);
+    }
     return total;
 }
 
@@ -73,7 +71,9 @@ GpsFix FixAt(int64_t unixSeconds) {
 
     static const double loop = LoopLength();
     double along = std::fmod(driven, loop);
-    if (along < 0) along += loop;
+    if (along < 0) {
+        along += loop;
+    }
 
     size_t leg = 0;
     while (leg + 1 < kLoopPoints && along > LegLength(leg)) {
@@ -85,13 +85,16 @@ GpsFix FixAt(int64_t unixSeconds) {
     const double share = along / LegLength(leg);
 
     double course = std::atan2(LegDx(a, b), LegDy(a, b)) * 180.0 / kPi;
-    if (course < 0) course += 360.0;
+    if (course < 0) {
+        course += 360.0;
+    }
 
     GpsFix fix{};
     fix.utcSeconds = static_cast<uint32_t>(unixSeconds);
     fix.latitudeE7 = ToE7(a.lat + (b.lat - a.lat) * share);
     fix.longitudeE7 = ToE7(a.lon + (b.lon - a.lon) * share);
-    fix.speedCentiKnots = static_cast<uint16_t>(std::lround(speed * kKnotsPerMetrePerSecond * 100.0));
+    fix.speedCentiKnots =
+        static_cast<uint16_t>(std::lround(speed * kKnotsPerMetrePerSecond * 100.0));
     fix.courseCentiDegrees = static_cast<uint16_t>(std::lround(course * 100.0) % 36000);
     return fix;
 }
@@ -100,7 +103,8 @@ double DistanceMetres(const GpsFix& a, const GpsFix& b) {
     const double latA = a.latitudeE7 / 1e7;
     const double latB = b.latitudeE7 / 1e7;
     const double midLat = (latA + latB) / 2.0 * kPi / 180.0;
-    const double dx = (b.longitudeE7 - a.longitudeE7) / 1e7 * kMetresPerDegreeLonEquator * std::cos(midLat);
+    const double dx =
+        (b.longitudeE7 - a.longitudeE7) / 1e7 * kMetresPerDegreeLonEquator * std::cos(midLat);
     const double dy = (latB - latA) * kMetresPerDegreeLat;
     return std::hypot(dx, dy);
 }

@@ -59,21 +59,29 @@ Bytes EncodeState(const LoggerState& state) {
     WriteSettings(out, state.settings);
     out.I64(state.loggedThrough);
     out.U32(static_cast<uint32_t>(state.log.size()));
-    for (const GpsFix& fix : state.log) WriteFix(out, fix);
+    for (const GpsFix& fix : state.log) {
+        WriteFix(out, fix);
+    }
     out.U32(Crc32(bytes.data(), bytes.size()));
     return bytes;
 }
 
 bool DecodeState(const Bytes& bytes, LoggerState& state) {
-    if (bytes.size() < 4 + 4) return false;
+    if (bytes.size() < 4 + 4) {
+        return false;
+    }
     const size_t body = bytes.size() - 4;
     ByteReader trailer(bytes.data() + body, 4);
-    if (trailer.U32() != Crc32(bytes.data(), body)) return false;
+    if (trailer.U32() != Crc32(bytes.data(), body)) {
+        return false;
+    }
 
     ByteReader in(bytes.data(), body);
     uint8_t magic[4];
     in.Raw(magic, sizeof magic);
-    if (std::memcmp(magic, kMagic, sizeof kMagic) != 0 || in.U32() != kFormatVersion) return false;
+    if (std::memcmp(magic, kMagic, sizeof kMagic) != 0 || in.U32() != kFormatVersion) {
+        return false;
+    }
     state.serialNumber = in.U32();
     const uint8_t assigned = in.U8();
     if (!in.FixedText(kFirmwareField, state.firmwareVersion) ||
@@ -92,7 +100,9 @@ bool DecodeState(const Bytes& bytes, LoggerState& state) {
     state.serialNumberAssigned = assigned == 1;
     state.log.clear();
     state.log.reserve(count);
-    for (uint32_t i = 0; i < count; ++i) state.log.push_back(ReadFix(in));
+    for (uint32_t i = 0; i < count; ++i) {
+        state.log.push_back(ReadFix(in));
+    }
     return in.Ok();
 }
 

@@ -20,9 +20,13 @@ LoggerState StateStore::Load(int64_t now) const {
 }
 
 bool StateStore::Save(const LoggerState& state) {
-    if (path_.empty()) return false;
+    if (path_.empty()) {
+        return false;
+    }
     const std::string folder = ParentDirectory(path_);
-    if (!folder.empty() && !fs_.CreateDirectories(folder)) return false;
+    if (!folder.empty() && !fs_.CreateDirectories(folder)) {
+        return false;
+    }
     return fs_.WriteFileAtomic(path_, EncodeState(state));
 }
 

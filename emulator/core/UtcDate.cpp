@@ -32,14 +32,17 @@ UtcDateTime ToUtcDateTime(int64_t unixSeconds) {
     const int64_t day = doy - (153 * mp + 2) / 5 + 1;
     const int64_t month = mp < 10 ? mp + 3 : mp - 9;
     const int64_t year = yoe + era * 400 + (month <= 2 ? 1 : 0);
-    return UtcDateTime{static_cast<int32_t>(year), static_cast<int32_t>(month),
-                       static_cast<int32_t>(day), static_cast<int32_t>(secondOfDay / 3600),
+    return UtcDateTime{static_cast<int32_t>(year),
+                       static_cast<int32_t>(month),
+                       static_cast<int32_t>(day),
+                       static_cast<int32_t>(secondOfDay / 3600),
                        static_cast<int32_t>(secondOfDay / 60 % 60),
                        static_cast<int32_t>(secondOfDay % 60)};
 }
 
 int64_t ToUnixSeconds(const UtcDateTime& t) {
-    return DaysFromCivil(t.year, t.month, t.day) * 86400 + t.hour * 3600 + t.minute * 60 + t.second;
+    return DaysFromCivil(t.year, t.month, t.day) * 86400 + int64_t{t.hour} * 3600 +
+           int64_t{t.minute} * 60 + t.second;
 }
 
 }  // namespace orlog7emu

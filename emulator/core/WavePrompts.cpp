@@ -37,10 +37,14 @@ const WavePrompt& WavePromptAt(size_t index) {
 }
 
 bool IsCompleteWave(const Bytes& file) {
-    if (file.size() < 12 || !TagIs(file, 0, "RIFF") || !TagIs(file, 8, "WAVE")) return false;
+    if (file.size() < 12 || !TagIs(file, 0, "RIFF") || !TagIs(file, 8, "WAVE")) {
+        return false;
+    }
     ByteReader header(file.data() + 4, 4);
     const uint64_t riffEnd = 8ull + header.U32();
-    if (riffEnd > file.size()) return false;  // cut short
+    if (riffEnd > file.size()) {
+        return false;  // cut short
+    }
 
     bool pcmFormat = false;
     bool data = false;
@@ -49,7 +53,9 @@ bool IsCompleteWave(const Bytes& file) {
         ByteReader chunk(file.data() + at + 4, 4);
         const uint64_t size = chunk.U32();
         const uint64_t bodyEnd = at + 8 + size;
-        if (bodyEnd > riffEnd) return false;
+        if (bodyEnd > riffEnd) {
+            return false;
+        }
         if (TagIs(file, at, "fmt ") && size >= 16) {
             ByteReader fmt(file.data() + at + 8, 16);
             const uint16_t format = fmt.U16();
@@ -69,12 +75,19 @@ bool IsCompleteWave(const Bytes& file) {
 }
 
 int32_t CheckWaveFolder(const FileSystem& fs, const std::string& folder) {
-    if (folder.empty() || !fs.IsDirectory(folder)) return code::kErrorWaveFilePath;
+    if (folder.empty() || !fs.IsDirectory(folder)) {
+        return code::kErrorWaveFilePath;
+    }
     for (const WavePrompt& prompt : kPrompts) {
         Bytes file;
-        const ReadStatus status = fs.ReadFile(JoinPath(folder, prompt.fileName), kMaxWaveFileSize, file);
-        if (status == ReadStatus::TooLarge) return code::kWaveFileOver128K;
-        if (status != ReadStatus::Ok || !IsCompleteWave(file)) return code::kUncompletedWaveFiles;
+        const ReadStatus status =
+            fs.ReadFile(JoinPath(folder, prompt.fileName), kMaxWaveFileSize, file);
+        if (status == ReadStatus::TooLarge) {
+            return code::kWaveFileOver128K;
+        }
+        if (status != ReadStatus::Ok || !IsCompleteWave(file)) {
+            return code::kUncompletedWaveFiles;
+        }
     }
     return 0;
 }
@@ -91,11 +104,11 @@ Bytes MakePromptWave(size_t index) {
     out.Raw(reinterpret_cast<const uint8_t*>("WAVEfmt "), 8);
     out.U32(16);
     out.U16(kPcmFormat);
-    out.U16(1);       // mono
+    out.U16(1);  // mono
     out.U32(kRate);
-    out.U32(kRate);   // bytes per second
-    out.U16(1);       // block align
-    out.U16(8);       // bits per sample
+    out.U32(kRate);  // bytes per second
+    out.U16(1);      // block align
+    out.U16(8);      // bits per sample
     out.Raw(reinterpret_cast<const uint8_t*>("data"), 4);
     out.U32(kSamples);
     for (uint32_t i = 0; i < kSamples; ++i) {
