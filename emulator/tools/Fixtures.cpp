@@ -40,22 +40,29 @@ bool MakeFolder(const std::string& path) {
 }
 
 bool MakeFolders(const std::string& path) {
-    if (path.empty()) return true;
+    if (path.empty()) {
+        return true;
+    }
     const std::string parent = ParentDirectory(path);
-    if (!parent.empty() && parent != path && !MakeFolders(parent)) return false;
+    if (!parent.empty() && parent != path && !MakeFolders(parent)) {
+        return false;
+    }
     return MakeFolder(path);
 }
 
 bool WriteWhole(const std::string& path, const Bytes& data) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) return false;
+    if (file == nullptr) {
+        return false;
+    }
     const bool written = std::fwrite(data.data(), 1, data.size(), file) == data.size();
     return std::fclose(file) == 0 && written;
 }
 
 int WriteImage(const std::string& path, const std::string& version) {
     if (!IsValidFirmwareVersion(version)) {
-        std::fprintf(stderr, "orlog7-fixtures: version \"%s\" is not 1 to %u printable characters\n",
+        std::fprintf(stderr,
+                     "orlog7-fixtures: version \"%s\" is not 1 to %u printable characters\n",
                      version.c_str(), static_cast<unsigned>(kFirmwareVersionMaxLength));
         return 1;
     }
@@ -86,7 +93,11 @@ int WriteWaves(const std::string& folder) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 4 && std::strcmp(argv[1], "image") == 0) return WriteImage(argv[2], argv[3]);
-    if (argc == 3 && std::strcmp(argv[1], "waves") == 0) return WriteWaves(argv[2]);
+    if (argc == 4 && std::strcmp(argv[1], "image") == 0) {
+        return WriteImage(argv[2], argv[3]);
+    }
+    if (argc == 3 && std::strcmp(argv[1], "waves") == 0) {
+        return WriteWaves(argv[2]);
+    }
     return Usage();
 }
