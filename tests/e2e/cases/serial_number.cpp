@@ -1,0 +1,123 @@
+// The serial number (1027) through the real window: the text typed into
+// field 1026, the value the library receives, the "Info" box for a text that
+// is not a number it can take, and the codes of the call.
+#include <string>
+#include <vector>
+
+#include "AppSession.h"
+#include "Text.h"
+
+namespace {
+
+const char kSettingSn[] = "KZ_ORLOG7_Setting_SN";
+const char kRefused[] = "'nSerial Number' error, Try again";
+
+// Types `text` into field 1026, clicks, and requires the one box `caption`/`box`.
+void ClickWith(e2e::AppSession& app, const std::wstring& text, const char* caption,
+               const char* box, const std::string& what) {
+    app.SetFieldText(1026, text);
+    app.ExpectResultBox(1027, caption, box, what);
+}
+
+// The values of the Setting_SN calls since the last look.
+std::vector<std::string> SentValues(e2e::AppSession& app) {
+    std::vector<std::string> values;
+    for (const e2e::LibraryEvent& call : e2e::CallsOf(app.Fake().Take())) {
+        values.push_back(call.name == kSettingSn ? call.Field("serialNumber") : call.name);
+    }
+    return values;
+}
+
+std::string Join(const std::vector<std::string>& texts) {
+    std::string joined;
+    for (const std::string& text : texts) joined += "[" + text + "]";
+    return joined;
+}
+
+}  // namespace
+
+// Before linking: a bad text is refused first, a good one asks to link.
+E2E_CASE(serial_number, before_linking) {
+    e2e::AppSession app(ctx, e2e::Library::Full);
+    ClickWith(app, L"", "Info", kRefused, "empty text, not linked");
+    ClickWith(app, L"12x", "Info", kRefused, "bad text, not linked");
+    ClickWith(app, L"42", "API-return", "Please link library", "good text, not linked");
+    ctx.ExpectEq(app.Fake().All().size(), 0u, "library events");
+    ctx.ExpectEq(app.FieldText(1026), std::wstring(L"42"), "the field keeps its text");
+}
+
+E2E_CASE(serial_number, typed_values) {
+    struct Typed {
+        std::wstring text;
+        const char* sent;  // the value the library receives; nullptr: refused
+    };
+    const Typed typed[] = {
+        {L"0", "0"},
+        {L"1000000000", "1000000000"},
+        {L"4294967295", "4294967295"},
+        {L"007", "7"},
+        {std::wstring(30, L'0') + L"42", "42"},
+        {std::wstring(33, L'0') + L"123456", "123456"},  // 39 characters
+        {L"", nullptr},
+        {L" 42", nullptr},
+        {L"42 ", nullptr},
+        {L"+42", nullptr},
+        {L"-42", nullptr},
+        {L"4.2", nullptr},
+        {L"1,000", nullptr},
+        {L"4294967296", nullptr},   // above 32 bits: refused, never wrapped
+        {L"99999999999", nullptr},
+        {L"\xFF11\xFF12", nullptr},  // full-width digits
+        // Longer than 39 characters: refused, never cut to another number.
+        {std::wstring(39, L'0') + L"123456", nullptr},
+        {std::wstring(40, L'0'), nullptr},
+    };
+    e2e::AppSession app(ctx, e2e::Library::Full);
+    app.Link();
+    app.Fake().SetResult(kSettingSn, 41);
+    app.Fake().Take();
+    for (const Typed& t : typed) {
+        const std::string what = "typed \"" + e2e::Narrow(t.text) + "\"";
+        if (t.sent != nullptr) {
+            ClickWith(app, t.text, "API-return", "41 return_setting_SN_successful", what);
+        } else {
+            ClickWith(app, t.text, "Info", kRefused, what);
+        }
+        ctx.ExpectEq(Join(SentValues(app)), Join(t.sent ? std::vector<std::string>{t.sent}
+                                                        : std::vector<std::string>{}),
+                     what + ": values sent");
+        ctx.ExpectEq(app.FieldText(1026), t.text, what + ": the field keeps its text");
+    }
+}
+
+E2E_CASE(serial_number, result_codes) {
+    struct Code {
+        int code;
+        const char* box;  // nullptr: none
+    };
+    const Code codes[] = {
+        {41, "41 return_setting_SN_successful"},   {42, "42 return_cannot_modify_SN"},
+        {27, "27 return_read_null_device_info"},   {28, "28 return_can_not_read_device_info"},
+        {12, "12 return_device_not_report"},       {40, "40 return_SN_value_is_Over"},
+        {14, nullptr},                             {26, nullptr},
+        {0, nullptr},
+    };
+    e2e::AppSession app(ctx, e2e::Library::Full);
+    app.Link();
+    app.SelectPort(-1);  // the port is not passed
+    app.SetFieldText(1026, L"1234");
+    app.Fake().Take();
+    for (const Code& code : codes) {
+        const std::string what = "result " + std::to_string(code.code);
+        app.Fake().SetResult(kSettingSn, code.code);
+        if (code.box != nullptr) {
+            app.ExpectResultBox(1027, "API-return", code.box, what);
+        } else {
+            app.ExpectNoBox(1027, what);
+        }
+        const std::vector<e2e::LibraryEvent> calls = e2e::CallsOf(app.Fake().Take());
+        if (ctx.ExpectEq(calls.size(), 1u, what + ": calls")) {
+            ctx.ExpectEq(calls[0].Field("slots"), std::string("000004d2"), what + ": the one slot");
+        }
+    }
+}
