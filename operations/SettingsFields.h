@@ -7,14 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "FieldText.h"
 #include "SettingsValues.h"
 
 namespace vantrel {
-
-struct FieldText {
-    int controlId;
-    std::string text;  // UTF-8
-};
 
 // Every field text of one reading, in the order the fields are written: the
 // nine settings fields, then the ten user-point lines. A value that leaves

@@ -71,9 +71,7 @@ void ReadSettingValues(const OperationContext& ctx) {
     if (result != kReadSettingSuccess) {
         return;
     }
-    for (const FieldText& field : SettingsFieldTexts(r.Reading())) {
-        ctx.window.SetFieldText(field.controlId, field.text);
-    }
+    WriteFields(ctx.window, SettingsFieldTexts(r.Reading()));
 }
 
 }  // namespace vantrel
