@@ -22,10 +22,12 @@ export WINEDLLOVERRIDES="mscoree=d;mshtml=d;winemenubuilder.exe=d;winedbg.exe=d"
 
 # The scratch folder named after --scratch is emptied for each run.
 args=("$@")
+scratch=
 for ((i = 0; i < ${#args[@]}; i++)); do
   if [[ ${args[i]} == --scratch && $((i + 1)) -lt ${#args[@]} ]]; then
-    rm -rf -- "${args[i + 1]}"
-    mkdir -p -- "${args[i + 1]}"
+    scratch=${args[i + 1]}
+    rm -rf -- "$scratch"
+    mkdir -p -- "$scratch"
   fi
 done
 
@@ -44,7 +46,25 @@ mkdir -p "$(dirname "$prefix")"
   fi
 ) 9>"$prefix.lock"
 
+# Drive g:, where the tool's fixed paths point, is the run's own empty
+# folder <scratch>/g: a case on the logger emulator puts the voice prompts
+# and the firmware image there and finds the dump there. Cases on the fake
+# library never touch it. The prefix's earlier mapping is put back at the end.
+drive_g=$prefix/dosdevices/g:
+if [[ -n $scratch && ( -L $drive_g || ! -e $drive_g ) ]]; then
+  previous_g=$(readlink -- "$drive_g" || true)
+  restore_drive_g() {
+    if [[ -n $previous_g ]]; then ln -sfn -- "$previous_g" "$drive_g"; else rm -f -- "$drive_g"; fi
+  }
+  trap restore_drive_g EXIT
+  mkdir -p -- "$scratch/g"
+  ln -sfn -- "$scratch/g" "$drive_g"
+fi
+
 # One X server for the run; the wineserver goes with it so the next test
 # does not meet a desktop bound to a display that is gone.
-exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
-  bash -c 'wine "$@"; rc=$?; wineserver -k 2>/dev/null; wineserver -w 2>/dev/null; exit $rc' run_e2e "$@"
+rc=0
+xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
+  bash -c 'wine "$@"; rc=$?; wineserver -k 2>/dev/null; wineserver -w 2>/dev/null; exit $rc' run_e2e "$@" ||
+  rc=$?
+exit $rc

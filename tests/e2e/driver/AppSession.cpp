@@ -99,8 +99,9 @@ std::vector<ChildWindow> ReadChildren(HWND parent) {
     return children;
 }
 
-AppSession::AppSession(CaseContext& ctx, Library library) : ctx_(ctx), commandTimeoutMs_(kCommandTimeoutMs) {
-    Launch(library);
+AppSession::AppSession(CaseContext& ctx, Library library, const LaunchOptions& options)
+    : ctx_(ctx), commandTimeoutMs_(kCommandTimeoutMs) {
+    Launch(library, options);
 }
 
 AppSession::~AppSession() {
@@ -118,17 +119,46 @@ AppSession::~AppSession() {
     }
 }
 
-void AppSession::Launch(Library library) {
+void AppSession::PlaceLibrary(Library library, const std::wstring& folder) {
+    if (library == Library::None) return;
+    const RigPaths& paths = ctx_.Paths();
+    std::wstring source;
+    if (library == Library::Emulator) {
+        ctx_.Require(!paths.emulatorDll.empty(), "the emulator library (--emulator) was not given");
+        source = paths.emulatorDll;
+    } else {
+        source = paths.fakesDir + (library == Library::Full ? L"\\fake_orlog7_full.dll"
+                                                            : L"\\fake_orlog7_partial.dll");
+    }
+    const std::wstring placed = folder + L"\\ORLOG7_DLL.dll";
+    ctx_.Require(CopyFileW(source.c_str(), placed.c_str(), FALSE) != FALSE, "copy " + Narrow(source));
+}
+
+void AppSession::Launch(Library library, const LaunchOptions& options) {
     const RigPaths& paths = ctx_.Paths();
     dir_ = ctx_.NewScratchDir();
     const std::wstring exe = dir_ + L"\\Vantrel.exe";
     ctx_.Require(CopyFileW(paths.app.c_str(), exe.c_str(), FALSE) != FALSE,
                  "copy Vantrel.exe from " + Narrow(paths.app));
-    if (library != Library::None) {
-        const std::wstring fake =
-            paths.fakesDir + (library == Library::Full ? L"\\fake_orlog7_full.dll" : L"\\fake_orlog7_partial.dll");
-        const std::wstring placed = dir_ + L"\\ORLOG7_DLL.dll";
-        ctx_.Require(CopyFileW(fake.c_str(), placed.c_str(), FALSE) != FALSE, "copy " + Narrow(fake));
+    PlaceLibrary(library, dir_);
+    workingDir_ = dir_;
+    if (options.separateWorkingDir || options.inWorkingDir != Library::None) {
+        workingDir_ = dir_ + L"\\cwd";
+        ctx_.Require(CreateDirectoryW(workingDir_.c_str(), nullptr) != FALSE,
+                     "create " + Narrow(workingDir_));
+        PlaceLibrary(options.inWorkingDir, workingDir_);
+    }
+    for (const auto& file : options.besideExe) {
+        const std::wstring path = dir_ + L"\\" + file.first;
+        const HANDLE handle =
+            CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        const DWORD size = static_cast<DWORD>(file.second.size());
+        DWORD written = 0;
+        const bool ok = handle != INVALID_HANDLE_VALUE &&
+                        WriteFile(handle, file.second.data(), size, &written, nullptr) != FALSE &&
+                        written == size;
+        if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
+        ctx_.Require(ok, "write " + Narrow(path));
     }
     const std::wstring script = dir_ + L"\\fake-script.txt";
     const std::wstring log = dir_ + L"\\fake-log.txt";
@@ -142,7 +172,7 @@ void AppSession::Launch(Library library) {
     PROCESS_INFORMATION info{};
     std::wstring commandLine = L"\"" + exe + L"\"";
     ctx_.Require(CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                                dir_.c_str(), &startup, &info) != FALSE,
+                                workingDir_.c_str(), &startup, &info) != FALSE,
                  "start Vantrel.exe");
     process_ = info.hProcess;
     processId_ = info.dwProcessId;

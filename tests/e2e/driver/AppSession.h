@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <map>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -54,14 +55,28 @@ std::vector<ChildWindow> ReadChildren(HWND parent);
 std::wstring WindowText(HWND hwnd);
 std::wstring ClassName(HWND hwnd);
 
+// How a session is laid out beyond the library beside Vantrel.exe.
+struct LaunchOptions {
+    // Start the program in a working folder of its own (<session>\cwd)
+    // instead of the exe's folder.
+    bool separateWorkingDir = false;
+    // A library placed in that working folder (implies separateWorkingDir).
+    Library inWorkingDir = Library::None;
+    // Files written beside Vantrel.exe before it starts: name, contents.
+    std::vector<std::pair<std::wstring, std::string>> besideExe;
+};
+
 class AppSession {
 public:
-    AppSession(CaseContext& ctx, Library library);
+    AppSession(CaseContext& ctx, Library library, const LaunchOptions& options = LaunchOptions());
     ~AppSession();
     AppSession(const AppSession&) = delete;
     AppSession& operator=(const AppSession&) = delete;
 
     HWND Dialog() const { return dialog_; }
+    // The folder of Vantrel.exe and the program's working folder.
+    const std::wstring& ExeDir() const { return dir_; }
+    const std::wstring& WorkingDir() const { return workingDir_; }
     HWND Control(int id) const { return GetDlgItem(dialog_, id); }
     DWORD ProcessId() const { return processId_; }
     FakeLibrary& Fake() { return fake_; }
@@ -103,12 +118,14 @@ public:
     bool Exited() const;
 
 private:
-    void Launch(Library library);
+    void Launch(Library library, const LaunchOptions& options);
+    void PlaceLibrary(Library library, const std::wstring& folder);
     void Kill(const std::string& why);
 
     CaseContext& ctx_;
     FakeLibrary fake_;
     std::wstring dir_;
+    std::wstring workingDir_;
     HANDLE process_ = nullptr;
     DWORD processId_ = 0;
     HWND dialog_ = nullptr;

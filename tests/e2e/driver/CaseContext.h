@@ -13,6 +13,10 @@ struct RigPaths {
     std::wstring app;        // Vantrel.exe as built
     std::wstring fakesDir;   // folder of the built fake libraries
     std::wstring scratchRoot;
+    // Optional (empty when not given): the logger emulator's ORLOG7_DLL.dll
+    // and its fixture tool, for the cases that run on the emulator.
+    std::wstring emulatorDll;
+    std::wstring fixturesExe;
 };
 
 // Thrown by Require; the runner counts the case as failed.

@@ -1,8 +1,8 @@
 // The end-to-end driver: runs the registered cases of the groups named on
 // its command line against a built Vantrel.exe and the fake libraries.
 //
-//   vantrel_e2e --app PATH --fakes DIR --scratch DIR [--list] [--timeout S]
-//               GROUP|GROUP.CASE...
+//   vantrel_e2e --app PATH --fakes DIR --scratch DIR [--emulator DLL]
+//               [--fixtures EXE] [--list] [--timeout S] GROUP|GROUP.CASE...
 //
 // Paths may be Linux paths (taken as drive Z:). Ends with the line
 // "N passed, N failed" and exit code 0 only when every case passed.
@@ -52,7 +52,8 @@ bool Selected(const e2e::CaseEntry& entry, const std::vector<std::string>& patte
 }
 
 void Usage() {
-    std::printf("usage: vantrel_e2e --app PATH --fakes DIR --scratch DIR [--list] [--timeout S] GROUP[.CASE]...\n");
+    std::printf("usage: vantrel_e2e --app PATH --fakes DIR --scratch DIR [--emulator DLL] [--fixtures EXE]\n"
+                "                   [--list] [--timeout S] GROUP[.CASE]...\n");
 }
 
 }  // namespace
@@ -71,6 +72,10 @@ int main(int argc, char** argv) {
             paths.fakesDir = e2e::WindowsPath(argv[++i]);
         } else if (arg == "--scratch" && hasValue) {
             paths.scratchRoot = e2e::WindowsPath(argv[++i]);
+        } else if (arg == "--emulator" && hasValue) {
+            paths.emulatorDll = e2e::WindowsPath(argv[++i]);
+        } else if (arg == "--fixtures" && hasValue) {
+            paths.fixturesExe = e2e::WindowsPath(argv[++i]);
         } else if (arg == "--timeout" && hasValue) {
             g_timeoutSeconds = static_cast<DWORD>(std::strtoul(argv[++i], nullptr, 10));
         } else if (arg == "--list") {

@@ -15,6 +15,7 @@ enum class Library {
     None,     // no ORLOG7_DLL.dll at all
     Full,     // all fourteen exports
     Partial,  // only the names of fakelib/ORLOG7_DLL_partial.def
+    Emulator, // the logger emulator (--emulator); it writes no fake log
 };
 
 // The exports of the partial fake (keep in step with ORLOG7_DLL_partial.def).

@@ -1,0 +1,345 @@
+// A whole session on the logger emulator, as a user walks through it: every
+// operation against a fresh emulated logger on drive g: (the run's own
+// folder, mapped by run_e2e.sh), then a second run of Vantrel on the same
+// state file that finds the serial number, firmware and settings kept.
+#include <cstdint>
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "AppSession.h"
+#include "Text.h"
+
+namespace {
+
+const wchar_t kImagePath[] = L"g:\\abcd\\binfile\\ORLOG7_Encode.Bin";
+const wchar_t kWavePath[] = L"g:\\abcd\\WaveFile";
+const wchar_t kDumpPath[] = L"g:\\abcd\\123456.dat";
+const char kImageVersion[] = "V2.31";  // written by the fixture tool, not the factory's V1.00
+const wchar_t kSerialNumber[] = L"123456789";
+const wchar_t kSecondSerialNumber[] = L"987654321";
+const long long kLogCapacity = 3997696;
+const uint32_t kFactoryTrackStart = 1767254400;  // the oldest fix of a fresh logger
+
+struct Field {
+    int id;
+    std::string text;  // UTF-8
+};
+
+// The readback of what button 1004 writes, field by field.
+std::vector<Field> WrittenSettingsFields() {
+    const std::string deg = "\xC2\xB0";  // U+00B0
+    std::vector<Field> fields = {
+        {1008, "( Read Time Interval = 1 )"},
+        {1009, "( Read Displacement Interval = Disable )"},
+        {1010, "( Vibration  = Enable )"},
+        {1011, "( Tag  = Enable )"},
+        {1021, "( Min. Speed limit  = 0 )"},
+        {1038, "( Into Idle Timer  = 10 minute)"},
+        {1042, "( Tag Mode  = Tag_For_Continuous_Mode )"},
+        {1044, "( Time Zone = 8 )"},
+        {1045, "( Car Speed Limit = 50 )"},
+        {1028, "User Point 0-- E, 121" + deg + "38'46.5\" , N, 25" + deg +
+                   "3'38.35\" , 1 * 100 m , Enable , "},
+        {1029, "User Point 1-- E, 121" + deg + "30'54.86\" , N, 25" + deg +
+                   "1'6.20\" , 2 * 100 m , Enable , "},
+    };
+    for (int slot = 2; slot <= 9; ++slot) {
+        fields.push_back({1028 + slot, "User Point " + std::to_string(slot) + "-- ?,255" + deg +
+                                           "255'255.255\" , ?,255" + deg +
+                                           "255'255.255\" , 255 * 100 m , Disable , "});
+    }
+    return fields;
+}
+
+void ExpectFields(e2e::CaseContext& ctx, const e2e::AppSession& app,
+                  const std::vector<Field>& fields, const std::string& what) {
+    for (const Field& field : fields) {
+        ctx.ExpectEq(app.FieldText(field.id), e2e::Widen(field.text),
+                     what + ": field " + std::to_string(field.id));
+    }
+}
+
+// Runs a console tool to its end with its output discarded; true on exit code 0.
+bool RunTool(const std::wstring& exe, const std::wstring& arguments) {
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE nul =
+        CreateFileW(L"NUL", GENERIC_WRITE, FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0, nullptr);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = nul;
+    startup.hStdError = nul;
+    PROCESS_INFORMATION info{};
+    std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
+    const bool started = CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0,
+                                        nullptr, nullptr, &startup, &info) != FALSE;
+    if (nul != INVALID_HANDLE_VALUE)
+        CloseHandle(nul);
+    if (!started)
+        return false;
+    DWORD code = 1;
+    if (WaitForSingleObject(info.hProcess, 30000) == WAIT_OBJECT_0) {
+        GetExitCodeProcess(info.hProcess, &code);
+    } else {
+        TerminateProcess(info.hProcess, 1);
+    }
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    return code == 0;
+}
+
+bool Exists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool ReadWholeFile(const std::wstring& path, std::string& bytes) {
+    FILE* file = _wfopen(path.c_str(), L"rb");
+    if (file == nullptr)
+        return false;
+    char chunk[65536];
+    size_t got = 0;
+    while ((got = fread(chunk, 1, sizeof chunk, file)) > 0)
+        bytes.append(chunk, got);
+    fclose(file);
+    return true;
+}
+
+uint32_t Le(const std::string& bytes, size_t offset, size_t size) {
+    uint32_t value = 0;
+    for (size_t i = size; i-- > 0;)
+        value = (value << 8) | static_cast<unsigned char>(bytes[offset + i]);
+    return value;
+}
+
+// CRC-32 as zlib computes it.
+uint32_t Crc32(const std::string& bytes, size_t length) {
+    uint32_t crc = 0xFFFFFFFFu;
+    for (size_t i = 0; i < length; ++i) {
+        crc ^= static_cast<unsigned char>(bytes[i]);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+// Drive g: must be the run's own, still empty folder; fills it as scripts/run does.
+void PrepareDriveG(e2e::CaseContext& ctx) {
+    const std::wstring& tool = ctx.Paths().fixturesExe;
+    ctx.Require(!tool.empty(), "the fixture tool (--fixtures) was not given");
+    ctx.Require(Exists(L"g:\\"), "drive g: is mapped (run_e2e.sh maps it to <scratch>/g)");
+    ctx.Require(!Exists(L"g:\\abcd"), "drive g: starts empty");
+    ctx.Require(RunTool(tool, L"waves " + std::wstring(kWavePath)), "fixture tool: voice prompts");
+    ctx.Require(
+        RunTool(tool, L"image " + std::wstring(kImagePath) + L" " + e2e::Widen(kImageVersion)),
+        "fixture tool: firmware image");
+    ctx.Require(Exists(std::wstring(kWavePath) + L"\\VP08.wav") && Exists(kImagePath),
+                "fixtures written");
+}
+
+// Vantrel.exe beside the emulator, whose state lives in `stateFile`.
+e2e::LaunchOptions EmulatorBesideExe(const std::wstring& stateFile) {
+    e2e::LaunchOptions options;
+    const std::string ini =
+        "\xEF\xBB\xBF[Emulator]\r\nPort=5\r\nUnplugged=0\r\nNoGpsFix=0\r\n"
+        "TransferDelayMsPerKiB=0\r\nStateFile=" +
+        e2e::Narrow(stateFile) + "\r\n";
+    options.besideExe.push_back({L"ORLOG7_DLL.ini", ini});
+    return options;
+}
+
+// The auto scan finds the logger on COM05; the port is then chosen in the list.
+void EnterDumpModeByScan(e2e::CaseContext& ctx, e2e::AppSession& app) {
+    app.ExpectResultBox(1022, "API-return", "24 return_into_dump_mode_successful",
+                        "auto into dump mode");
+    ctx.ExpectEq(app.FieldText(1023), std::wstring(L"( Auto Scan to COM 5 )"), "scanned port");
+    app.SelectPort(5);
+}
+
+void ExpectDeviceInformation(e2e::CaseContext& ctx, e2e::AppSession& app,
+                             const std::wstring& serial, const std::string& firmware,
+                             const std::string& what) {
+    app.ExpectResultBox(1015, "API-return", "29 return_read_device_info_successful", what);
+    ExpectFields(ctx, app,
+                 {{1017, "( SerialNumber = " + e2e::Narrow(serial) + " )"},
+                  {1016, "( FW Ver = " + firmware + " )"},
+                  {1043, "( Distributor Name = Vantrel Emulated Devices )"},
+                  {1046, "( Model Name = ORLOG7 )"}},
+                 what);
+}
+
+// Reads the memory use; checks that free is the capacity minus it. -1 if unreadable.
+long long ReadMemoryUsed(e2e::CaseContext& ctx, e2e::AppSession& app, const std::string& what) {
+    app.ExpectResultBox(1039, "API-return", "45 return_read_memory_used_size_successful", what);
+    const std::wstring used = app.FieldText(1040);
+    const std::wstring prefix = L"( Memory Used Size = ";
+    const std::wstring suffix = L" Bytes )";
+    long long value = -1;
+    if (used.compare(0, prefix.size(), prefix) == 0 &&
+        used.size() > prefix.size() + suffix.size() &&
+        used.compare(used.size() - suffix.size(), suffix.size(), suffix) == 0) {
+        const std::wstring digits =
+            used.substr(prefix.size(), used.size() - prefix.size() - suffix.size());
+        if (digits.find_first_not_of(L"0123456789") == std::wstring::npos)
+            value = std::stoll(digits);
+    }
+    if (!ctx.Expect(value >= 0, what + ": used size in " + e2e::Describe(used)))
+        return -1;
+    ctx.ExpectEq(app.FieldText(1041),
+                 L"( Free Memory Size = " + std::to_wstring(kLogCapacity - value) + L" Bytes )",
+                 what + ": free size");
+    ctx.ExpectEq(value % 16, 0LL, what + ": whole 16-byte fixes");
+    return value;
+}
+
+// The dump file: the header and records as emulator/README.md lays them out.
+void ExpectDumpFile(e2e::CaseContext& ctx, long long used) {
+    std::string bytes;
+    ctx.Require(ReadWholeFile(kDumpPath, bytes), "the dump file exists");
+    ctx.Expect(!Exists(std::wstring(kDumpPath) + L".part"), "no temporary file is left");
+    ctx.Require(bytes.size() >= 36, "dump file of " + std::to_string(bytes.size()) + " bytes");
+    ctx.ExpectEq(bytes.substr(0, 4), std::string("OR7D"), "dump: magic");
+    ctx.ExpectEq(Le(bytes, 4, 2), 1u, "dump: format version");
+    ctx.ExpectEq(Le(bytes, 6, 2), 16u, "dump: record size");
+    const uint32_t records = Le(bytes, 8, 4);
+    ctx.ExpectEq(static_cast<long long>(records) * 16, used, "dump: records match the memory used");
+    ctx.Require(bytes.size() == 32 + 16ull * records + 4,
+                "dump: length for " + std::to_string(records) + " records, got " +
+                    std::to_string(bytes.size()));
+    ctx.ExpectEq(Le(bytes, 12, 4), 0u, "dump: serial number of a fresh logger");
+    ctx.ExpectEq(std::string(bytes.c_str() + 16), std::string("V1.00"), "dump: firmware version");
+    const long long age = static_cast<long long>(std::time(nullptr)) - Le(bytes, 24, 4);
+    ctx.Expect(age >= -5 && age <= 120,
+               "dump: time of the dump is now, " + std::to_string(age) + " s off");
+    ctx.ExpectEq(Le(bytes, 28, 4), 0u, "dump: reserved");
+    ctx.ExpectEq(Le(bytes, 32 + 16 * records, 4), Crc32(bytes, 32 + 16 * records), "dump: CRC-32");
+    ctx.Require(records > 0, "dump: the factory drive is in the log");
+    ctx.ExpectEq(Le(bytes, 32, 4), kFactoryTrackStart,
+                 "dump: the oldest fix opens the factory drive");
+    uint32_t previous = 0;
+    int bad = 0;
+    for (uint32_t i = 0; i < records; ++i) {
+        const size_t at = 32 + 16 * static_cast<size_t>(i);
+        const uint32_t time = Le(bytes, at, 4);
+        const int32_t latitude = static_cast<int32_t>(Le(bytes, at + 4, 4));
+        const int32_t longitude = static_cast<int32_t>(Le(bytes, at + 8, 4));
+        const uint32_t course = Le(bytes, at + 14, 2);
+        // Around the user points in eastern Taipei, oldest first.
+        const bool ok = time >= previous && latitude > 240000000 && latitude < 260000000 &&
+                        longitude > 1210000000 && longitude < 1225000000 && course <= 35999;
+        if (!ok && bad++ < 3)
+            ctx.Fail("dump: record " + std::to_string(i) + " is implausible");
+        previous = time;
+    }
+}
+
+// "( GPS UTC = h:m:s  ,  d,m,yy )" of a UTC time.
+std::wstring GpsField(const SYSTEMTIME& t) {
+    return L"( GPS UTC = " + std::to_wstring(t.wHour) + L":" + std::to_wstring(t.wMinute) + L":" +
+           std::to_wstring(t.wSecond) + L"  ,  " + std::to_wstring(t.wDay) + L"," +
+           std::to_wstring(t.wMonth) + L"," + std::to_wstring(t.wYear - 2000) + L" )";
+}
+
+}  // namespace
+
+E2E_CASE(emulator_session, full_session_and_persisted_state) {
+    PrepareDriveG(ctx);
+    const std::wstring stateFile =
+        ctx.Paths().scratchRoot + L"\\" + e2e::Widen(ctx.Name()) + L"\\logger.state";
+    ctx.Require(!Exists(stateFile), "the emulated logger starts factory-fresh");
+    const std::vector<Field> settings = WrittenSettingsFields();
+    DWORD exitedDumpModeAt = 0;
+    {
+        e2e::AppSession app(ctx, e2e::Library::Emulator, EmulatorBesideExe(stateFile));
+        app.Link();
+        app.SelectPort(2);
+        app.ExpectResultBox(1013, "API-return", "4 return_can_not_into_dump_mode",
+                            "into dump mode on COM02");
+        EnterDumpModeByScan(ctx, app);
+        ExpectDeviceInformation(ctx, app, L"0", "V1.00", "device information, fresh");
+
+        app.ExpectResultBox(1004, "API-return", "14 return_setting_device_successful",
+                            "settings write");
+        app.ExpectResultBox(1007, "API-return", "22 return_read_setting_interval_successful",
+                            "readback");
+        ExpectFields(ctx, app, settings, "readback");
+
+        // Nothing is logged in dump mode, so the dump holds exactly what was counted.
+        const long long used = ReadMemoryUsed(ctx, app, "memory before the dump");
+        ctx.Expect(used >= 28800,
+                   "the factory drive (28800 bytes) is in memory, got " + std::to_string(used));
+        ctx.Require(!Exists(kDumpPath), "no dump file before the dump");
+        app.ExpectResultBox(1002, "API-return", "return_dump_db_successful", "dump");
+        ExpectDumpFile(ctx, used);
+
+        app.ExpectResultBox(1003, "API-return", "13 return_erase_db_successful", "erase");
+        ctx.ExpectEq(ReadMemoryUsed(ctx, app, "memory after the erase"), 0LL, "erased memory");
+        ctx.ExpectEq(app.FieldText(1041), std::wstring(L"( Free Memory Size = 3997696 Bytes )"),
+                     "free memory after the erase");
+
+        const std::string image = kImageVersion;
+        app.ExpectResultBox(1019, "API-return", "37 return_read_binfile_FW_version_successful",
+                            "image version");
+        ctx.ExpectEq(app.FieldText(1020), e2e::Widen("( Bin File FW Version = " + image + " )"),
+                     "image version field");
+        const e2e::CommandOutcome upgrade = app.Click(1018);
+        ctx.Expect(upgrade.returned, "upgrade: the click returned");
+        if (ctx.ExpectEq(upgrade.boxes.size(), 2u, "upgrade: boxes")) {
+            ctx.ExpectEq(upgrade.boxes[0].text,
+                         std::wstring(L"35 return_upgrade_firmware_successful"),
+                         "upgrade: first box");
+            ctx.ExpectEq(upgrade.boxes[1].text,
+                         std::wstring(L"F/W Upgrade Finish,Please Remove USB Cable"),
+                         "upgrade: second box");
+        }
+        ExpectDeviceInformation(ctx, app, L"0", image, "device information after the upgrade");
+
+        app.SetFieldText(1026, kSerialNumber);
+        app.ExpectResultBox(1027, "API-return", "41 return_setting_SN_successful",
+                            "first serial number");
+        app.SetFieldText(1026, kSecondSerialNumber);
+        app.ExpectResultBox(1027, "API-return", "42 return_cannot_modify_SN",
+                            "second serial number");
+        ExpectDeviceInformation(ctx, app, kSerialNumber, image,
+                                "device information after the serial number");
+
+        SYSTEMTIME before{};
+        SYSTEMTIME after{};
+        GetSystemTime(&before);
+        app.ExpectResultBox(1024, "API-return", "39 return_read_gps_utc_time_successful",
+                            "GPS time");
+        GetSystemTime(&after);
+        const std::wstring gps = app.FieldText(1025);
+        ctx.Expect(gps == GpsField(before) || gps == GpsField(after),
+                   "GPS time is the computer's UTC time: " + e2e::Describe(gps) + ", expected " +
+                       e2e::Describe(GpsField(after)));
+
+        app.ExpectResultBox(1014, "API-return", "25 return_exit_dump_mode_successful",
+                            "exit dump mode");
+        exitedDumpModeAt = GetTickCount();
+        app.Click(IDCANCEL);
+        ctx.Require(app.WaitForExit(10000), "Vantrel ended after Exit");
+    }
+    Sleep(3000);  // time away from the computer, in which the logger logs
+    {
+        e2e::AppSession app(ctx, e2e::Library::Emulator, EmulatorBesideExe(stateFile));
+        app.Link();
+        EnterDumpModeByScan(ctx, app);
+        const double awaySeconds = (GetTickCount() - exitedDumpModeAt) / 1000.0;
+        ExpectDeviceInformation(ctx, app, kSerialNumber, kImageVersion,
+                                "second run: device information");
+        app.ExpectResultBox(1007, "API-return", "22 return_read_setting_interval_successful",
+                            "second run: readback");
+        ExpectFields(ctx, app, settings, "second run: readback");
+        // Out of dump mode the logger logged one fix a second (the interval written).
+        const long long fixes = ReadMemoryUsed(ctx, app, "second run: memory") / 16;
+        ctx.Expect(fixes >= 1 && fixes >= awaySeconds - 2 && fixes <= awaySeconds + 2,
+                   "second run: " + std::to_string(fixes) + " fixes logged in " +
+                       std::to_string(awaySeconds) + " s out of dump mode");
+        app.SetFieldText(1026, kSecondSerialNumber);
+        app.ExpectResultBox(1027, "API-return", "42 return_cannot_modify_SN",
+                            "second run: serial number");
+        app.ExpectResultBox(1014, "API-return", "25 return_exit_dump_mode_successful",
+                            "second run: exit dump mode");
+    }
+}

@@ -1,0 +1,57 @@
+// The library search order: Vantrel takes the current directory out of it at
+// start-up, so an ORLOG7_DLL.dll planted in the folder the tool is started
+// from is not linked, while the one beside the exe still is.
+#include "AppSession.h"
+#include "Text.h"
+
+namespace {
+
+// Without the tool's precaution, the default search order of this Windows
+// (or Wine) would find a library in the current directory: the driver
+// itself, started in `folder`, finds it there. References are not resolved,
+// so the library's own start-up does not run in the driver.
+bool FoundByDefaultSearchIn(const std::wstring& folder, std::wstring& foundAt) {
+    wchar_t previous[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, previous);
+    SetCurrentDirectoryW(folder.c_str());
+    HMODULE module = LoadLibraryExW(L"ORLOG7_DLL.dll", nullptr, DONT_RESOLVE_DLL_REFERENCES);
+    SetCurrentDirectoryW(previous);
+    if (module == nullptr)
+        return false;
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(module, path, MAX_PATH);
+    FreeLibrary(module);
+    foundAt = path;
+    return true;
+}
+
+}  // namespace
+
+E2E_CASE(safe_loading, library_only_in_working_folder_is_not_linked) {
+    e2e::LaunchOptions options;
+    options.inWorkingDir = e2e::Library::Full;
+    e2e::AppSession app(ctx, e2e::Library::None, options);
+    const e2e::CommandOutcome outcome = app.Click(1001);
+    ctx.Expect(outcome.returned, "the click returned");
+    ctx.Require(outcome.boxes.size() == 1, "one box, got " + std::to_string(outcome.boxes.size()));
+    ctx.ExpectEq(outcome.boxes[0].text, std::wstring(L"Can not link library"), "text");
+    app.ExpectResultBox(1013, "API-return", "Please link library", "into dump mode");
+    ctx.Expect(app.Fake().All().empty(), "the planted library was never loaded");
+
+    std::wstring foundAt;
+    ctx.Expect(FoundByDefaultSearchIn(app.WorkingDir(), foundAt),
+               "the default search order would have found the planted library");
+    ctx.ExpectEq(foundAt, app.WorkingDir() + L"\\ORLOG7_DLL.dll", "found in the working folder");
+}
+
+// The one beside the exe is linked, not the partial one in the working folder.
+E2E_CASE(safe_loading, library_beside_exe_is_linked) {
+    e2e::LaunchOptions options;
+    options.inWorkingDir = e2e::Library::Partial;
+    e2e::AppSession app(ctx, e2e::Library::Full, options);
+    app.Link();
+    app.Fake().SetResult("KZ_ORLOG7_ERASE_All_DB", 13);  // not exported by the partial library
+    app.ExpectResultBox(1003, "API-return", "13 return_erase_db_successful", "erase");
+    const std::vector<e2e::LibraryEvent> calls = e2e::CallsOf(app.Fake().Take());
+    ctx.Expect(calls.size() == 1 && calls[0].name == "KZ_ORLOG7_ERASE_All_DB", "erase called once");
+}
