@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <cwchar>
+
 #include "VantrelDlg.h"
 
 namespace vantrel {
@@ -18,8 +20,20 @@ LibraryBinding& DeviceLibrary() {
 
 // Keeps the current directory out of the DLL search order, so that an
 // ORLOG7_DLL.dll planted wherever the tool is started from is not loaded.
-// The application's own folder still comes first.
-void RemoveCurrentDirectoryFromDllSearch() { SetDllDirectoryW(L""); }
+// The application's own folder still comes first. Naming that folder does
+// this on Windows just as "" does, and also under Wine, which takes "" as
+// no setting at all and keeps searching the current directory.
+void RemoveCurrentDirectoryFromDllSearch() {
+    wchar_t folder[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, folder, MAX_PATH);
+    wchar_t* slash = length > 0 && length < MAX_PATH ? wcsrchr(folder, L'\\') : nullptr;
+    if (slash != nullptr) {
+        slash[1] = L'\0';  // keep the backslash: "C:" alone would be drive-relative
+        SetDllDirectoryW(folder);
+    } else {
+        SetDllDirectoryW(L"");
+    }
+}
 
 }  // namespace
 
