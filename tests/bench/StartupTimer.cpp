@@ -179,8 +179,8 @@ int RunClick(int runs, const std::wstring& program, int linkId, int buttonId) {
     // Link, and make sure it worked: a failed link shows a box.
     DWORD_PTR ignored = 0;
     SendMessageTimeoutW(started.dialog, WM_COMMAND, MAKEWPARAM(linkId, BN_CLICKED),
-                        reinterpret_cast<LPARAM>(GetDlgItem(started.dialog, linkId)),
-                        SMTO_NORMAL, 2000, &ignored);
+                        reinterpret_cast<LPARAM>(GetDlgItem(started.dialog, linkId)), SMTO_NORMAL,
+                        2000, &ignored);
     Sleep(300);
     if (HWND box = VisibleDialog(processId, started.dialog)) {
         wchar_t text[128] = L"";

@@ -17,13 +17,13 @@ namespace vantrel {
 namespace fuzz {
 
 // A broken property is a crash to libFuzzer: it saves the input and fails.
-#define FUZZ_REQUIRE(condition, what)                                                  \
-    do {                                                                               \
-        if (!(condition)) {                                                            \
-            std::fprintf(stderr, "%s:%d: property broken: %s (%s)\n", __FILE__, __LINE__, \
-                         what, #condition);                                            \
-            std::abort();                                                              \
-        }                                                                              \
+#define FUZZ_REQUIRE(condition, what)                                                           \
+    do {                                                                                        \
+        if (!(condition)) {                                                                     \
+            std::fprintf(stderr, "%s:%d: property broken: %s (%s)\n", __FILE__, __LINE__, what, \
+                         #condition);                                                           \
+            std::abort();                                                                       \
+        }                                                                                       \
     } while (0)
 
 // Bytes in the UTF-8 sequence that `lead` starts; 0 if it cannot start one.

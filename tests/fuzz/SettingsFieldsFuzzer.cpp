@@ -142,9 +142,9 @@ void CheckButton(const Raw& raw, const DeviceSettings& expected) {
 
     ReadSettingValues(OperationContext{window, library});
 
-    FUZZ_REQUIRE(window.boxes.size() == 1 &&
-                     window.boxes[0] == "22 return_read_setting_interval_successful",
-                 "one success box");
+    FUZZ_REQUIRE(
+        window.boxes.size() == 1 && window.boxes[0] == "22 return_read_setting_interval_successful",
+        "one success box");
     const std::vector<FieldText> texts = SettingsFieldTexts(expected);
     FUZZ_REQUIRE(window.fields.size() == texts.size(), "every field of the reading is written");
     for (size_t i = 0; i < texts.size(); ++i) {

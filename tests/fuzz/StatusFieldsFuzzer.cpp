@@ -106,9 +106,9 @@ Expected CheckTexts(const Raw& raw) {
                  "device information holds only its buffers' texts");
 
     out.gpsTime = {GpsUtcTimeField(time)};
-    const FieldText gps = {IDC_GPS_TIME, Format("( GPS UTC = %u:%u:%u  ,  %u,%u,%u )", time.hour,
-                                                time.minute, time.second, time.day, time.month,
-                                                time.year)};
+    const FieldText gps = {IDC_GPS_TIME,
+                           Format("( GPS UTC = %u:%u:%u  ,  %u,%u,%u )", time.hour, time.minute,
+                                  time.second, time.day, time.month, time.year)};
     FUZZ_REQUIRE(out.gpsTime[0] == gps, "GPS time in decimal, day first");
 
     out.memory = MemorySizeFields(used);
@@ -119,10 +119,10 @@ Expected CheckTexts(const Raw& raw) {
     FUZZ_REQUIRE(out.memory == memory, "memory sizes in signed decimal");
 
     out.binFileVersion = {BinFileVersionField(binFile.Array())};
-    FUZZ_REQUIRE(out.binFileVersion[0].controlId == IDC_BIN_FILE_VERSION &&
-                     out.binFileVersion[0].text ==
-                         Framed("( Bin File FW Version = ", binFile.Text(), " )"),
-                 "bin file version holds only its buffer's text");
+    FUZZ_REQUIRE(
+        out.binFileVersion[0].controlId == IDC_BIN_FILE_VERSION &&
+            out.binFileVersion[0].text == Framed("( Bin File FW Version = ", binFile.Text(), " )"),
+        "bin file version holds only its buffer's text");
     return out;
 }
 
@@ -148,8 +148,8 @@ Orlog7Result ORLOG7_CALL FillBinFileVersion(char* version, const char*) {
     std::memcpy(version, gRaw->bytes + 92, ORLOG7_BIN_FILE_VERSION_SIZE);
     return gResult;
 }
-Orlog7Result ORLOG7_CALL FillGpsTime(uint8_t* hour, uint8_t* minute, uint8_t* second,
-                                     uint8_t* year, uint8_t* month, uint8_t* day) {
+Orlog7Result ORLOG7_CALL FillGpsTime(uint8_t* hour, uint8_t* minute, uint8_t* second, uint8_t* year,
+                                     uint8_t* month, uint8_t* day) {
     uint8_t* outputs[] = {hour, minute, second, year, month, day};
     for (size_t i = 0; i < 6; ++i) {
         *outputs[i] = gRaw->bytes[160 + i];
@@ -162,8 +162,8 @@ Orlog7Result ORLOG7_CALL FillMemoryUsed(int32_t* usedSize) {
 }
 
 // Every code the five buttons list, and a few they do not.
-constexpr int32_t kResults[] = {21, 29, 39, 45, 37, 26, 27, 28, 38, 12, 5, 31, 36,
-                                0,  -1, 255, 256, INT32_MIN, INT32_MAX};
+constexpr int32_t kResults[] = {21, 29, 39, 45, 37, 26,  27,  28,        38,       12,
+                                5,  31, 36, 0,  -1, 255, 256, INT32_MIN, INT32_MAX};
 
 // Whatever a button writes must be the texts made from the same outputs.
 void CheckButton(void (*button)(const OperationContext&), const std::vector<FieldText>& texts,
