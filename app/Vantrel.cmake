@@ -3,6 +3,7 @@ add_executable(Vantrel WIN32
   ${CMAKE_CURRENT_SOURCE_DIR}/AboutDlg.h
   ${CMAKE_CURRENT_SOURCE_DIR}/ModalDialog.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/PortSelector.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/TerminateHandler.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/TextConversion.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/VantrelApp.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/VantrelDlg.cpp
