@@ -305,7 +305,7 @@ CommandOutcome AppSession::Send(UINT message, WPARAM wParam, LPARAM lParam, cons
             PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                          reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
             const DWORD closing = GetTickCount();
-            while (IsWindow(box) && GetTickCount() - closing < kBoxCloseTimeoutMs) Sleep(kPollMs);
+            while (IsWindow(box) && GetTickCount() - closing < kBoxCloseTimeoutMs) Sleep(1);
             if (IsWindow(box)) {
                 Kill("a box \"" + Narrow(read.caption) + "\" did not close on OK");
                 break;
@@ -316,7 +316,9 @@ CommandOutcome AppSession::Send(UINT message, WPARAM wParam, LPARAM lParam, cons
             Kill("a command did not return within " + std::to_string(commandTimeoutMs_) + " ms");
             break;
         }
-        Sleep(kPollMs);
+        // Wakes as soon as the command returns, so a click without a box
+        // costs no poll interval.
+        WaitForSingleObject(helper, kPollMs);
     }
     if (WaitForSingleObject(helper, kBoxCloseTimeoutMs) == WAIT_OBJECT_0) {
         delete job;
