@@ -1,0 +1,366 @@
+// The hostile-library sweep: one Vantrel.exe, all fourteen operation buttons,
+// and a fake library that answers every code from -1 to 255 and a set of
+// large ones (the listed codes with junk above their low byte, the extremes
+// of 32 bits), while writing nothing into the outputs, filling every buffer
+// to its last byte without a terminator, or writing extreme numbers.
+//
+// After every click all output fields are read and compared with a model of
+// the window: the boxes must be exactly the listed messages, the fields the
+// operation writes must hold exactly the expected texts, and every other
+// field must be as it was. The program must still answer at the end.
+#include <cstdint>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "AppSession.h"
+#include "Text.h"
+#include "hostile_library/LibraryOutputs.h"
+#include "hostile_library/OperationRules.h"
+#include "hostile_library/SettingsOutputs.h"
+
+namespace {
+
+using hostile::kNoCode;
+using hostile::Operation;
+using hostile::Order;
+using hostile::Outputs;
+
+const char kUpgradeFinished[] = "F/W Upgrade Finish,Please Remove USB Cable";
+
+// The serial text typed for button 1027, and the value it must pass.
+const wchar_t kSerialText[] = L"4294967295";
+const char kSerialValue[] = "4294967295";
+
+// One row per button: the codes that show only their message, the code that
+// also writes the fields (and when), whether unlisted codes write them, the
+// second box after success, and the export's outputs.
+// clang-format off
+const std::vector<Operation>& Operations() {
+    using namespace hostile;
+    static const std::vector<Operation> operations = {
+        {1013, "KZ_ORLOG7_INTO_DUMP_MODE", {3, 4, 24}, kNoCode, Order::BoxThenFields, false,
+         nullptr, nullptr, 1},
+        {1022, "KZ_ORLOG7_AUTO_INTO_DUMP_MODE", {3, 4}, 24, Order::BoxThenFields, true,
+         nullptr, &ScanOutputs, kScanVariants},
+        {1014, "KZ_ORLOG7_EXIT_DUMP_MODE", {25}, kNoCode, Order::BoxThenFields, false,
+         nullptr, nullptr, 1},
+        {1002, "KZ_ORLOG7_DUMP_DB", {26, 5, 6, 7, 8, 9, 10, 11, 12, 2}, kNoCode, Order::BoxThenFields, false,
+         nullptr, nullptr, 1},
+        {1003, "KZ_ORLOG7_ERASE_All_DB", {26, 12, 13}, kNoCode, Order::BoxThenFields, false,
+         nullptr, nullptr, 1},
+        {1004, "KZ_ORLOG7_SETTING_DEVICE", {15, 19, 20, 30, 23, 5, 16, 17, 26, 12, 18, 43, 44, 46, 47, 48, 14},
+         kNoCode, Order::BoxThenFields, false,
+         nullptr, nullptr, 1},
+        {1007, "KZ_ORLOG7_READ_SETTING_VALUE", {26, 12}, 22, Order::BoxThenFields, false,
+         nullptr, &SettingsOutputs, kSettingsVariants},
+        {1006, "KZ_ORLOG7_READ_DLL_VERSION", {}, 21, Order::BoxThenFields, false,
+         nullptr, &DllVersionOutputs, kTextVariants},
+        {1015, "KZ_ORLOG7_READ_DEVICE_INFORMATION", {26, 27, 28}, 29, Order::FieldsThenBox, true,
+         nullptr, &DeviceInformationOutputs, kTextVariants},
+        {1024, "KZ_ORLOG7_READ_GPS_UTC_TIME_DATE", {26, 38}, 39, Order::BoxThenFields, true,
+         nullptr, &GpsUtcTimeOutputs, kGpsVariants},
+        {1039, "KZ_ORLOG7_READ_MEMORY_USED_SIZE", {26, 12}, 45, Order::BoxThenFields, true,
+         nullptr, &MemoryOutputs, kMemoryVariants},
+        {1018, "KZ_ORLOG7_FW_UPGRADE", {5, 26, 31, 32, 33, 34, 36}, 35, Order::BoxThenFields, false,
+         kUpgradeFinished, nullptr, 1},
+        {1019, "KZ_ORLOG7_Read_BinFile_FW_Version", {5, 31, 32, 33, 34, 36}, 37, Order::FieldsThenBox, false,
+         nullptr, &BinFileVersionOutputs, kTextVariants},
+        {1027, "KZ_ORLOG7_Setting_SN", {41, 42, 27, 28, 12, 40}, kNoCode, Order::BoxThenFields, false,
+         nullptr, nullptr, 1},
+    };
+    return operations;
+}
+// clang-format on
+
+// Every output field of the main window.
+const int kOutputFields[] = {1008, 1009, 1010, 1011, 1012, 1016, 1017, 1020, 1021, 1023,
+                             1025, 1028, 1029, 1030, 1031, 1032, 1033, 1034, 1035, 1036,
+                             1037, 1038, 1040, 1041, 1042, 1043, 1044, 1045, 1046};
+
+// Every code from -1 to 255, the extremes of 32 bits, and each listed code
+// with junk above its low byte, above its low 16 bits and in the sign bit.
+std::vector<int32_t> CodesFor(const Operation& op) {
+    std::vector<int32_t> codes;
+    for (int32_t code = -1; code <= 255; ++code) {
+        codes.push_back(code);
+    }
+    const int32_t extremes[] = {INT32_MIN, INT32_MIN + 1, INT32_MAX, -2,   -255,
+                                -256,      256,           65535,     65536};
+    codes.insert(codes.end(), std::begin(extremes), std::end(extremes));
+    for (int32_t listed : hostile::ListedCodes(op)) {
+        const int32_t aliases[] = {listed + 256, listed + 65536, listed - 256, INT32_MIN + listed};
+        codes.insert(codes.end(), std::begin(aliases), std::end(aliases));
+    }
+    return codes;
+}
+
+bool Contains(const std::vector<int32_t>& codes, int32_t code) {
+    for (int32_t c : codes) {
+        if (c == code) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// What one click must show and change.
+struct Expected {
+    std::vector<std::string> boxes;
+    std::map<int, std::wstring> fields;        // written by the click
+    std::map<int, std::wstring> whileBoxOpen;  // the written fields as the first box sees them
+};
+
+Expected ExpectedOutcome(const Operation& op, int32_t code, const Outputs& outputs,
+                         const std::map<int, std::wstring>& before) {
+    Expected expected;
+    if (Contains(op.boxOnly, code)) {
+        expected.boxes.push_back(hostile::MessageOf(code));
+        return expected;
+    }
+    const bool success = code == op.success;
+    if (!success && !op.unlistedWritesFields) {
+        return expected;
+    }
+    expected.fields = outputs.fields;
+    if (success) {
+        expected.boxes.push_back(hostile::MessageOf(code));
+        if (op.afterSuccess != nullptr) {
+            expected.boxes.push_back(op.afterSuccess);
+        }
+        for (const auto& field : outputs.fields) {
+            expected.whileBoxOpen[field.first] =
+                op.order == Order::FieldsThenBox ? field.second : before.at(field.first);
+        }
+    }
+    return expected;
+}
+
+class Sweep {
+public:
+    Sweep(e2e::CaseContext& ctx, e2e::AppSession& app) : ctx_(ctx), app_(app) {
+        for (int id : kOutputFields) {
+            handles_[id] = app_.Control(id);
+        }
+        model_ = ReadFields();
+        selection_ = app_.Ask(app_.Control(1005), CB_GETCURSEL);
+    }
+
+    void Run(const Operation& op) {
+        const std::vector<int32_t> codes = CodesFor(op);
+        const std::vector<int32_t> listed = hostile::ListedCodes(op);
+        std::vector<int32_t> called;
+        failuresHere_ = 0;
+        for (std::size_t i = 0; i < codes.size(); ++i) {
+            // A listed code meets every output variant; the others take turns.
+            const bool all = Contains(listed, codes[i]);
+            for (int variant = 0; variant < op.variants; ++variant) {
+                if (!all && variant != static_cast<int>(i % op.variants)) {
+                    continue;
+                }
+                Click(op, codes[i], variant);
+                called.push_back(codes[i]);
+            }
+        }
+        CheckCalls(op, called);
+        CheckAnswers(op.exportName);
+        if (failuresHere_ > kFailuresShown) {
+            ctx_.Fail(std::string(op.exportName) + ": " +
+                      std::to_string(failuresHere_ - kFailuresShown) + " more failures not shown");
+        }
+        ctx_.Require(!app_.Exited(), std::string(op.exportName) + ": the program is still running");
+    }
+
+    int Clicks() const { return salt_; }
+
+private:
+    static constexpr int kFailuresShown = 20;
+
+    void Fail(const std::string& what) {
+        if (++failuresHere_ <= kFailuresShown) {
+            ctx_.Fail(what);
+        } else {  // counted, not worth a line each
+            ctx_.SetEcho(false);
+            ctx_.Fail(what);
+            ctx_.SetEcho(true);
+        }
+    }
+
+    // Reads every field's text as the window manager holds it (no message
+    // to the program, so thousands of reads stay cheap); CheckAnswers checks
+    // that the program answers WM_GETTEXT with the same texts.
+    std::map<int, std::wstring> ReadFields() const {
+        std::map<int, std::wstring> texts;
+        for (const auto& handle : handles_) {
+            wchar_t text[1024];
+            const int length = InternalGetWindowText(handle.second, text, 1024);
+            texts[handle.first] =
+                std::wstring(text, static_cast<std::size_t>(length > 0 ? length : 0));
+        }
+        return texts;
+    }
+
+    void CheckAnswers(const std::string& what) {
+        const std::map<int, std::wstring> held = ReadFields();
+        for (const auto& handle : handles_) {
+            const std::wstring answered = e2e::WindowText(handle.second);
+            if (answered != held.at(handle.first)) {
+                Fail(what + ": field " + std::to_string(handle.first) + " answers " +
+                     e2e::Describe(answered) + " but holds " +
+                     e2e::Describe(held.at(handle.first)));
+            }
+        }
+        // The serial field is an edit control, which keeps its text to itself.
+        const std::wstring serial = app_.FieldText(1026);
+        if (serial != kSerialText) {
+            Fail(what + ": the serial field reads " + e2e::Describe(serial));
+        }
+    }
+
+    void Click(const Operation& op, int32_t code, int variant) {
+        const int salt = ++salt_;
+        const Outputs outputs = op.outputs != nullptr ? op.outputs(variant, salt) : Outputs{};
+        std::vector<std::string> script{std::string(op.exportName) + " result " +
+                                        std::to_string(code)};
+        for (const std::string& line : outputs.lines) {
+            script.push_back(std::string(op.exportName) + " " + line);
+        }
+        app_.Fake().Script(script);
+
+        const std::string what =
+            std::string(op.exportName) + " code " + std::to_string(code) +
+            (op.outputs != nullptr ? " variant " + std::to_string(variant) : "");
+        const Expected expected = ExpectedOutcome(op, code, outputs, model_);
+        std::vector<int> snapshot;
+        for (const auto& field : outputs.fields) {
+            snapshot.push_back(field.first);
+        }
+
+        const e2e::CommandOutcome outcome = app_.Click(op.button, snapshot);
+        if (!outcome.returned) {
+            Fail(what + ": the click did not return");
+        }
+        CheckBoxes(expected, outcome, what);
+
+        std::map<int, std::wstring> after = model_;
+        for (const auto& field : expected.fields) {
+            after[field.first] = field.second;
+        }
+        const std::map<int, std::wstring> actual = ReadFields();
+        for (const auto& field : after) {
+            const std::wstring& got = actual.at(field.first);
+            if (got != field.second) {
+                Fail(what + ": field " + std::to_string(field.first) + " is " + e2e::Describe(got) +
+                     ", expected " + e2e::Describe(field.second) +
+                     (expected.fields.count(field.first) != 0 ? "" : " (not to be written)"));
+            }
+        }
+        model_ = actual;  // one fault is reported once, not on every later click
+        if (app_.Ask(app_.Control(1005), CB_GETCURSEL) != selection_) {
+            Fail(what + ": the port selection moved");
+        }
+    }
+
+    void CheckBoxes(const Expected& expected, const e2e::CommandOutcome& outcome,
+                    const std::string& what) {
+        std::string seen;
+        for (const e2e::BoxSeen& box : outcome.boxes) {
+            seen += " " + e2e::Describe(box.text);
+        }
+        if (outcome.boxes.size() != expected.boxes.size()) {
+            Fail(what + ": " + std::to_string(outcome.boxes.size()) + " boxes," + seen +
+                 "; expected " + std::to_string(expected.boxes.size()));
+            return;
+        }
+        for (std::size_t i = 0; i < expected.boxes.size(); ++i) {
+            const e2e::BoxSeen& box = outcome.boxes[i];
+            if (box.text != e2e::Widen(expected.boxes[i]) || box.caption != L"API-return" ||
+                !box.ownedByMainWindow || box.hasIcon || box.buttons.size() != 1) {
+                Fail(what + ": box " + e2e::Describe(box.caption) + " " + e2e::Describe(box.text) +
+                     ", expected \"API-return\" " + e2e::Describe(expected.boxes[i]) +
+                     " owned by the main window, no icon, one button");
+            }
+        }
+        if (expected.boxes.empty()) {
+            return;
+        }
+        for (const auto& field : expected.whileBoxOpen) {
+            auto it = outcome.boxes[0].fields.find(field.first);
+            if (it == outcome.boxes[0].fields.end() || it->second != field.second) {
+                Fail(what + ": field " + std::to_string(field.first) +
+                     " while the box was open is " +
+                     (it == outcome.boxes[0].fields.end() ? std::string("unread")
+                                                          : e2e::Describe(it->second)) +
+                     ", expected " + e2e::Describe(field.second));
+            }
+        }
+    }
+
+    // One call per click, in order, each returning the code scripted for it.
+    void CheckCalls(const Operation& op, const std::vector<int32_t>& codes) {
+        const std::vector<e2e::LibraryEvent> calls = e2e::CallsOf(app_.Fake().Take());
+        if (calls.size() != codes.size()) {
+            Fail(std::string(op.exportName) + ": " + std::to_string(calls.size()) +
+                 " library calls for " + std::to_string(codes.size()) + " clicks");
+            return;
+        }
+        for (std::size_t i = 0; i < codes.size(); ++i) {
+            const std::string what = std::string(op.exportName) + " call " + std::to_string(i);
+            if (calls[i].name != op.exportName ||
+                calls[i].Field("result") != std::to_string(codes[i])) {
+                Fail(what + ": " + calls[i].line + ", expected result=" + std::to_string(codes[i]));
+            }
+            if (op.button == 1027 && calls[i].Field("serialNumber") != kSerialValue) {
+                Fail(what + ": serial number " + calls[i].Field("serialNumber"));
+            }
+        }
+    }
+
+    e2e::CaseContext& ctx_;
+    e2e::AppSession& app_;
+    std::map<int, HWND> handles_;
+    std::map<int, std::wstring> model_;
+    LRESULT selection_ = 0;
+    int salt_ = 0;
+    int failuresHere_ = 0;
+};
+
+}  // namespace
+
+E2E_CASE(hostile_library, every_code_and_output_on_every_button) {
+    e2e::AppSession app(ctx, e2e::Library::Full);
+    app.Link();
+    app.SetFieldText(1026, kSerialText);
+    app.Fake().Take();
+
+    const DWORD start = GetTickCount();
+    Sweep sweep(ctx, app);
+    for (const Operation& op : Operations()) {
+        sweep.Run(op);
+    }
+    std::printf("  %d clicks in %lu ms\n", sweep.Clicks(),
+                static_cast<unsigned long>(GetTickCount() - start));
+
+    // Still alive and answering: a plain read shows its box and its field,
+    // and the window gives its texts.
+    app.Fake().Script(
+        {"KZ_ORLOG7_READ_DLL_VERSION result 21", "KZ_ORLOG7_READ_DLL_VERSION version text:alive"});
+    app.ExpectResultBox(1006, "API-return", "21 return_read_dll_version__successful",
+                        "after the sweep");
+    ctx.ExpectEq(app.FieldText(1012), std::wstring(L"( DLL Version = alive )"),
+                 "after the sweep: field 1012");
+    ctx.ExpectEq(e2e::WindowText(app.Dialog()), std::wstring(L"Vantrel"),
+                 "after the sweep: the window title");
+    ctx.ExpectEq(app.FieldText(1026), std::wstring(kSerialText),
+                 "after the sweep: the serial text");
+
+    // And it still closes the ordinary way, releasing the library.
+    app.Click(IDCANCEL);
+    ctx.Expect(app.WaitForExit(10000), "the program ended on Exit");
+    bool released = false;
+    for (const e2e::LibraryEvent& event : app.Fake().Take()) {
+        released = released || event.line == "detach by=FreeLibrary";
+    }
+    ctx.Expect(released, "the library was released on Exit");
+}
