@@ -37,7 +37,11 @@ const CommandRoute* FindCommandRoute(int controlId) {
     return nullptr;
 }
 
-const CommandRoute* CommandRoutesBegin() { return std::begin(kCommandRoutes); }
-const CommandRoute* CommandRoutesEnd() { return std::end(kCommandRoutes); }
+const CommandRoute* CommandRoutesBegin() {
+    return std::begin(kCommandRoutes);
+}
+const CommandRoute* CommandRoutesEnd() {
+    return std::end(kCommandRoutes);
+}
 
 }  // namespace vantrel

@@ -12,12 +12,15 @@ BOOL CModalDialog::OnInitDialog() {
     return TRUE;
 }
 
-void CModalDialog::OnOK() { EndDialog(hwnd_, IDOK); }
+void CModalDialog::OnOK() {
+    EndDialog(hwnd_, IDOK);
+}
 
-void CModalDialog::OnCancel() { EndDialog(hwnd_, IDCANCEL); }
+void CModalDialog::OnCancel() {
+    EndDialog(hwnd_, IDCANCEL);
+}
 
-INT_PTR CALLBACK CModalDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam,
-                                          LPARAM lParam) {
+INT_PTR CALLBACK CModalDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     CModalDialog* dialog = nullptr;
     if (message == WM_INITDIALOG) {
         dialog = reinterpret_cast<CModalDialog*>(lParam);

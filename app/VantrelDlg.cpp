@@ -14,7 +14,9 @@ CVantrelDlg::CVantrelDlg(LibraryBinding& library, HWND parent)
       library_(library),
       icon_(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))) {}
 
-void CVantrelDlg::DoDataExchange() { thePortSelector.Attach(GetDlgItem(Handle(), IDC_PORT_SELECTOR)); }
+void CVantrelDlg::DoDataExchange() {
+    thePortSelector.Attach(GetDlgItem(Handle(), IDC_PORT_SELECTOR));
+}
 
 BOOL CVantrelDlg::OnInitDialog() {
     CModalDialog::OnInitDialog();
@@ -99,13 +101,14 @@ void CVantrelDlg::SetFieldText(int controlId, const std::string& text) {
     SetDlgItemTextW(Handle(), controlId, Utf8ToWide(text).c_str());
 }
 
-void CVantrelDlg::ShowMessage(const std::string& text, const std::string& caption,
-                              BoxOwner owner) {
+void CVantrelDlg::ShowMessage(const std::string& text, const std::string& caption, BoxOwner owner) {
     HWND ownerWindow = owner == BoxOwner::MainWindow ? Handle() : nullptr;
     MessageBoxW(ownerWindow, Utf8ToWide(text).c_str(), Utf8ToWide(caption).c_str(), MB_OK);
 }
 
-int CVantrelDlg::PortSelection() { return thePortSelector.CurrentSelection(); }
+int CVantrelDlg::PortSelection() {
+    return thePortSelector.CurrentSelection();
+}
 
 std::string CVantrelDlg::SerialNumberText() {
     HWND field = GetDlgItem(Handle(), IDC_SERIAL_NUMBER_INPUT);
@@ -119,8 +122,12 @@ std::string CVantrelDlg::SerialNumberText() {
     return WideToUtf8(text);
 }
 
-void CVantrelDlg::BeginBusy() { cursorBeforeBusy_ = SetCursor(LoadCursorW(nullptr, IDC_WAIT)); }
+void CVantrelDlg::BeginBusy() {
+    cursorBeforeBusy_ = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+}
 
-void CVantrelDlg::EndBusy() { SetCursor(cursorBeforeBusy_); }
+void CVantrelDlg::EndBusy() {
+    SetCursor(cursorBeforeBusy_);
+}
 
 }  // namespace vantrel

@@ -15,8 +15,7 @@ public:
 
     // OperationWindow
     void SetFieldText(int controlId, const std::string& text) override;
-    void ShowMessage(const std::string& text, const std::string& caption,
-                     BoxOwner owner) override;
+    void ShowMessage(const std::string& text, const std::string& caption, BoxOwner owner) override;
     int PortSelection() override;
     std::string SerialNumberText() override;
     void BeginBusy() override;

@@ -36,7 +36,7 @@ typedef uint8_t Orlog7Port;
 /* One user point of the settings table: 16 bytes, byte-packed. */
 #pragma pack(push, 1)
 typedef struct UserPoint {
-    uint8_t lonHemisphere;      /* 0 = east, 1 = west */
+    uint8_t lonHemisphere; /* 0 = east, 1 = west */
     uint8_t lonDegrees;
     uint8_t lonMinutes;
     uint8_t lonSeconds;
@@ -46,9 +46,9 @@ typedef struct UserPoint {
     uint8_t latMinutes;
     uint8_t latSeconds;
     uint8_t latSecondsFraction;
-    uint8_t distance100m;       /* units of 100 metres */
+    uint8_t distance100m; /* units of 100 metres */
     uint8_t reserved1[2];
-    uint8_t enabled;            /* 1 = Enable, anything else = Disable */
+    uint8_t enabled; /* 1 = Enable, anything else = Disable */
     uint8_t reserved2[2];
 } UserPoint;
 #pragma pack(pop)
@@ -71,33 +71,31 @@ Orlog7Result ORLOG7_CALL KZ_ORLOG7_AUTO_INTO_DUMP_MODE(int32_t* scannedPort);
 
 /* Settings. The user-point table is ORLOG7_USER_POINT_COUNT records. */
 Orlog7Result ORLOG7_CALL KZ_ORLOG7_SETTING_DEVICE(
-    Orlog7Port port, int32_t timeInterval, int32_t displacementInterval,
-    uint8_t vibration, uint8_t tag, const char* waveFilePath,
-    uint8_t minSpeedLimit, const UserPoint* userPoints,
-    uint8_t intoIdleTimer, uint8_t tagMode, int8_t timeZone,
-    uint8_t carSpeedLimit);
+    Orlog7Port port, int32_t timeInterval, int32_t displacementInterval, uint8_t vibration,
+    uint8_t tag, const char* waveFilePath, uint8_t minSpeedLimit, const UserPoint* userPoints,
+    uint8_t intoIdleTimer, uint8_t tagMode, int8_t timeZone, uint8_t carSpeedLimit);
 /* The uint32_t outputs are 4-byte storage of which the caller reads only the
    lowest-addressed byte; the library may write one byte or all four. */
 Orlog7Result ORLOG7_CALL KZ_ORLOG7_READ_SETTING_VALUE(
-    Orlog7Port port, int32_t* timeInterval, int32_t* displacementInterval,
-    uint8_t* vibration, uint8_t* tag, uint32_t* minSpeedLimit,
-    UserPoint* userPoints, uint32_t* intoIdleTimer, uint8_t* tagMode,
-    int8_t* timeZone, uint32_t* carSpeedLimit);
+    Orlog7Port port, int32_t* timeInterval, int32_t* displacementInterval, uint8_t* vibration,
+    uint8_t* tag, uint32_t* minSpeedLimit, UserPoint* userPoints, uint32_t* intoIdleTimer,
+    uint8_t* tagMode, int8_t* timeZone, uint32_t* carSpeedLimit);
 
 /* Status readouts. */
 Orlog7Result ORLOG7_CALL KZ_ORLOG7_READ_DLL_VERSION(char* version /* 20 bytes */);
-Orlog7Result ORLOG7_CALL KZ_ORLOG7_READ_DEVICE_INFORMATION(
-    Orlog7Port port, uint32_t* serialNumber, char* firmwareVersion /* 8 bytes */,
-    char* distributorName /* 32 bytes */, char* modelName /* 32 bytes */);
-Orlog7Result ORLOG7_CALL KZ_ORLOG7_READ_GPS_UTC_TIME_DATE(
-    uint8_t* hour, uint8_t* minute, uint8_t* second,
-    uint8_t* year, uint8_t* month, uint8_t* day);
+Orlog7Result ORLOG7_CALL KZ_ORLOG7_READ_DEVICE_INFORMATION(Orlog7Port port, uint32_t* serialNumber,
+                                                           char* firmwareVersion /* 8 bytes */,
+                                                           char* distributorName /* 32 bytes */,
+                                                           char* modelName /* 32 bytes */);
+Orlog7Result ORLOG7_CALL KZ_ORLOG7_READ_GPS_UTC_TIME_DATE(uint8_t* hour, uint8_t* minute,
+                                                          uint8_t* second, uint8_t* year,
+                                                          uint8_t* month, uint8_t* day);
 Orlog7Result ORLOG7_CALL KZ_ORLOG7_READ_MEMORY_USED_SIZE(int32_t* usedSize);
 
 /* Firmware image. */
 Orlog7Result ORLOG7_CALL KZ_ORLOG7_FW_UPGRADE(Orlog7Port port, const char* imagePath);
-Orlog7Result ORLOG7_CALL KZ_ORLOG7_Read_BinFile_FW_Version(
-    char* version /* 64 bytes */, const char* imagePath);
+Orlog7Result ORLOG7_CALL KZ_ORLOG7_Read_BinFile_FW_Version(char* version /* 64 bytes */,
+                                                           const char* imagePath);
 
 /* Serial number. */
 Orlog7Result ORLOG7_CALL KZ_ORLOG7_Setting_SN(uint32_t serialNumber);

@@ -11,20 +11,20 @@
 namespace vantrel {
 
 // X(enumerator, export). The order is the order of lookup when linking.
-#define VANTREL_DEVICE_EXPORTS(X)                             \
-    X(DumpDb, KZ_ORLOG7_DUMP_DB)                              \
-    X(EraseAllDb, KZ_ORLOG7_ERASE_All_DB)                     \
-    X(SettingDevice, KZ_ORLOG7_SETTING_DEVICE)                \
-    X(ReadDllVersion, KZ_ORLOG7_READ_DLL_VERSION)             \
-    X(ReadSettingValue, KZ_ORLOG7_READ_SETTING_VALUE)         \
-    X(IntoDumpMode, KZ_ORLOG7_INTO_DUMP_MODE)                 \
-    X(ExitDumpMode, KZ_ORLOG7_EXIT_DUMP_MODE)                 \
+#define VANTREL_DEVICE_EXPORTS(X)                               \
+    X(DumpDb, KZ_ORLOG7_DUMP_DB)                                \
+    X(EraseAllDb, KZ_ORLOG7_ERASE_All_DB)                       \
+    X(SettingDevice, KZ_ORLOG7_SETTING_DEVICE)                  \
+    X(ReadDllVersion, KZ_ORLOG7_READ_DLL_VERSION)               \
+    X(ReadSettingValue, KZ_ORLOG7_READ_SETTING_VALUE)           \
+    X(IntoDumpMode, KZ_ORLOG7_INTO_DUMP_MODE)                   \
+    X(ExitDumpMode, KZ_ORLOG7_EXIT_DUMP_MODE)                   \
     X(ReadDeviceInformation, KZ_ORLOG7_READ_DEVICE_INFORMATION) \
-    X(FwUpgrade, KZ_ORLOG7_FW_UPGRADE)                        \
-    X(ReadBinFileFwVersion, KZ_ORLOG7_Read_BinFile_FW_Version) \
-    X(AutoIntoDumpMode, KZ_ORLOG7_AUTO_INTO_DUMP_MODE)        \
-    X(ReadGpsUtcTimeDate, KZ_ORLOG7_READ_GPS_UTC_TIME_DATE)   \
-    X(SettingSn, KZ_ORLOG7_Setting_SN)                        \
+    X(FwUpgrade, KZ_ORLOG7_FW_UPGRADE)                          \
+    X(ReadBinFileFwVersion, KZ_ORLOG7_Read_BinFile_FW_Version)  \
+    X(AutoIntoDumpMode, KZ_ORLOG7_AUTO_INTO_DUMP_MODE)          \
+    X(ReadGpsUtcTimeDate, KZ_ORLOG7_READ_GPS_UTC_TIME_DATE)     \
+    X(SettingSn, KZ_ORLOG7_Setting_SN)                          \
     X(ReadMemoryUsedSize, KZ_ORLOG7_READ_MEMORY_USED_SIZE)
 
 enum class Export : std::size_t {
@@ -41,10 +41,10 @@ extern const std::array<const char*, kExportCount> kExportNames;
 // The function-pointer type of each export, taken from the contract header.
 template <Export E>
 struct ExportTraits;
-#define VANTREL_TRAITS(name, symbol)              \
-    template <>                                   \
-    struct ExportTraits<Export::name> {           \
-        using Function = decltype(&symbol);       \
+#define VANTREL_TRAITS(name, symbol)        \
+    template <>                             \
+    struct ExportTraits<Export::name> {     \
+        using Function = decltype(&symbol); \
     };
 VANTREL_DEVICE_EXPORTS(VANTREL_TRAITS)
 #undef VANTREL_TRAITS

@@ -23,8 +23,8 @@ std::string SystemCodePageToUtf8(const std::string& text) {
     int wideLength = MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
     MultiByteToWideChar(CP_ACP, 0, text.data(), length, &wide[0], wideLength);
-    int utf8Length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, nullptr, 0,
-                                         nullptr, nullptr);
+    int utf8Length =
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
     std::string utf8(static_cast<std::size_t>(utf8Length), '\0');
     WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, &utf8[0], utf8Length, nullptr,
                         nullptr);

@@ -28,7 +28,8 @@ struct OperationContext {
 class CodeList {
 public:
     template <std::size_t N>
-    constexpr CodeList(const int32_t (&codes)[N]) : codes_(codes), count_(N) {}  // NOLINT(google-explicit-constructor)
+    constexpr CodeList(const int32_t (&codes)[N])
+        : codes_(codes), count_(N) {}  // NOLINT(google-explicit-constructor)
 
     const int32_t* begin() const { return codes_; }
     const int32_t* end() const { return codes_ + count_; }

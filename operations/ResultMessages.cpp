@@ -67,7 +67,11 @@ const char* ResultMessageText(int32_t code) {
     return nullptr;
 }
 
-const ResultMessage* ResultMessagesBegin() { return std::begin(kResultMessages); }
-const ResultMessage* ResultMessagesEnd() { return std::end(kResultMessages); }
+const ResultMessage* ResultMessagesBegin() {
+    return std::begin(kResultMessages);
+}
+const ResultMessage* ResultMessagesEnd() {
+    return std::end(kResultMessages);
+}
 
 }  // namespace vantrel

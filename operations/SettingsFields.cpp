@@ -10,7 +10,9 @@ namespace {
 
 using ValuePart = std::optional<std::string>;  // empty: leave the field as it is
 
-std::string Decimal(int value) { return std::to_string(value); }
+std::string Decimal(int value) {
+    return std::to_string(value);
+}
 
 ValuePart NumberOrDisable(int32_t value) {
     return value == kSettingDisabled ? std::string("Disable") : std::to_string(value);
@@ -21,26 +23,41 @@ ValuePart InRangeOrZero(int value, int low, int high) {
     return Decimal(value >= low && value <= high ? value : 0);
 }
 
-ValuePart TimeInterval(const DeviceSettings& s) { return NumberOrDisable(s.timeInterval); }
+ValuePart TimeInterval(const DeviceSettings& s) {
+    return NumberOrDisable(s.timeInterval);
+}
 ValuePart DisplacementInterval(const DeviceSettings& s) {
     return NumberOrDisable(s.displacementInterval);
 }
 // Enable is 2, not 1; any other value writes nothing.
 ValuePart Vibration(const DeviceSettings& s) {
     switch (s.vibration) {
-        case 0: return std::string("Disable");
-        case 2: return std::string("Enable");
-        default: return std::nullopt;
+    case 0:
+        return std::string("Disable");
+    case 2:
+        return std::string("Enable");
+    default:
+        return std::nullopt;
     }
 }
-ValuePart Tag(const DeviceSettings& s) { return std::string(s.tag == 0 ? "Disable" : "Enable"); }
-ValuePart MinSpeedLimit(const DeviceSettings& s) { return Decimal(s.minSpeedLimit); }
-ValuePart IntoIdleTimer(const DeviceSettings& s) { return Decimal(s.intoIdleTimer); }
+ValuePart Tag(const DeviceSettings& s) {
+    return std::string(s.tag == 0 ? "Disable" : "Enable");
+}
+ValuePart MinSpeedLimit(const DeviceSettings& s) {
+    return Decimal(s.minSpeedLimit);
+}
+ValuePart IntoIdleTimer(const DeviceSettings& s) {
+    return Decimal(s.intoIdleTimer);
+}
 ValuePart TagMode(const DeviceSettings& s) {
     return std::string(s.tagMode == 0 ? "Tag_For_Continuous_Mode" : "Tag_For_User_Point_Mode");
 }
-ValuePart TimeZone(const DeviceSettings& s) { return InRangeOrZero(s.timeZone, -12, 12); }
-ValuePart CarSpeedLimit(const DeviceSettings& s) { return InRangeOrZero(s.carSpeedLimit, 50, 250); }
+ValuePart TimeZone(const DeviceSettings& s) {
+    return InRangeOrZero(s.timeZone, -12, 12);
+}
+ValuePart CarSpeedLimit(const DeviceSettings& s) {
+    return InRangeOrZero(s.carSpeedLimit, 50, 250);
+}
 
 struct SettingsFieldLayout {
     int controlId;
@@ -53,7 +70,8 @@ struct SettingsFieldLayout {
 // idle timer's suffix has none before ")".
 constexpr SettingsFieldLayout kSettingsFields[] = {
     {IDC_READ_TIME_INTERVAL, "( Read Time Interval = ", &TimeInterval, " )"},
-    {IDC_READ_DISPLACEMENT_INTERVAL, "( Read Displacement Interval = ", &DisplacementInterval, " )"},
+    {IDC_READ_DISPLACEMENT_INTERVAL, "( Read Displacement Interval = ", &DisplacementInterval,
+     " )"},
     {IDC_READ_VIBRATION, "( Vibration  = ", &Vibration, " )"},
     {IDC_READ_TAG, "( Tag  = ", &Tag, " )"},
     {IDC_READ_MIN_SPEED_LIMIT, "( Min. Speed limit  = ", &MinSpeedLimit, " )"},

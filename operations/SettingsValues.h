@@ -24,9 +24,9 @@ struct DeviceSettings {
     uint8_t tag;                   // 0 = Disable, else Enable
     uint8_t minSpeedLimit;         // knots
     UserPointTable userPoints;
-    uint8_t intoIdleTimer;         // minutes
-    uint8_t tagMode;               // 0 = continuous, else user-point mode
-    int8_t timeZone;               // whole hours
+    uint8_t intoIdleTimer;  // minutes
+    uint8_t tagMode;        // 0 = continuous, else user-point mode
+    int8_t timeZone;        // whole hours
     uint8_t carSpeedLimit;
 };
 

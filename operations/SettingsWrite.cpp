@@ -22,8 +22,8 @@ void WriteDeviceSettings(const OperationContext& ctx) {
     const uint8_t port = ReadPortIndex(ctx.window);
     const int32_t result = CallLibrary(ctx.window, [&] {
         return settingDevice(port, s.timeInterval, s.displacementInterval, s.vibration, s.tag,
-                             kWaveFilePath, s.minSpeedLimit, s.userPoints.data(),
-                             s.intoIdleTimer, s.tagMode, s.timeZone, s.carSpeedLimit);
+                             kWaveFilePath, s.minSpeedLimit, s.userPoints.data(), s.intoIdleTimer,
+                             s.tagMode, s.timeZone, s.carSpeedLimit);
     });
     ShowListedResult(ctx.window, kSettingDeviceCodes, result);
 }

@@ -12,10 +12,10 @@ const FieldLayout kDllVersionLayout[] = {
 };
 
 const FieldLayout kDeviceInformationLayout[] = {
-    {IDC_SERIAL_NUMBER, "( SerialNumber = ", " )"},        // unsigned decimal
-    {IDC_FW_VERSION, "( FW Ver = ", " )"},                 // firmware version text
+    {IDC_SERIAL_NUMBER, "( SerialNumber = ", " )"},         // unsigned decimal
+    {IDC_FW_VERSION, "( FW Ver = ", " )"},                  // firmware version text
     {IDC_DISTRIBUTOR_NAME, "( Distributor Name = ", " )"},  // distributor name text
-    {IDC_MODEL_NAME, "( Model Name = ", " )"},             // model name text
+    {IDC_MODEL_NAME, "( Model Name = ", " )"},              // model name text
 };
 
 const FieldLayout kMemorySizeLayout[] = {
@@ -34,15 +34,19 @@ struct TimePiece {
     const char* after;
 };
 const TimePiece kTimePieces[] = {
-    {&GpsUtcTime::hour, ":"},    {&GpsUtcTime::minute, ":"}, {&GpsUtcTime::second, "  ,  "},
-    {&GpsUtcTime::day, ","},     {&GpsUtcTime::month, ","},  {&GpsUtcTime::year, ""},
+    {&GpsUtcTime::hour, ":"}, {&GpsUtcTime::minute, ":"}, {&GpsUtcTime::second, "  ,  "},
+    {&GpsUtcTime::day, ","},  {&GpsUtcTime::month, ","},  {&GpsUtcTime::year, ""},
 };
 const FieldLayout kGpsUtcTimeLayout[] = {
     {IDC_GPS_TIME, "( GPS UTC = ", " )"},  // the pieces above
 };
 
-std::string Decimal(uint32_t value) { return std::to_string(value); }
-std::string Decimal(int32_t value) { return std::to_string(value); }
+std::string Decimal(uint32_t value) {
+    return std::to_string(value);
+}
+std::string Decimal(int32_t value) {
+    return std::to_string(value);
+}
 
 // Reinterprets 32 bits as two's complement without relying on the
 // implementation-defined narrowing of out-of-range values.

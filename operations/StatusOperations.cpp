@@ -53,8 +53,8 @@ void ReadDeviceInformation(const OperationContext& ctx) {
     if (ShowListedResult(ctx.window, kDeviceInformationFailures, result)) {
         return;
     }
-    WriteFields(ctx.window, DeviceInformationFields(serialNumber, firmwareVersion,
-                                                    distributorName, modelName));
+    WriteFields(ctx.window,
+                DeviceInformationFields(serialNumber, firmwareVersion, distributorName, modelName));
     ShowListedResult(ctx.window, kDeviceInformationSuccess, result);
 }
 
@@ -65,8 +65,7 @@ void ReadGpsUtcTime(const OperationContext& ctx) {
     }
     GpsUtcTime time = {};
     const int32_t result = CallLibrary(ctx.window, [&] {
-        return readTime(&time.hour, &time.minute, &time.second, &time.year, &time.month,
-                        &time.day);
+        return readTime(&time.hour, &time.minute, &time.second, &time.year, &time.month, &time.day);
     });
     if (ShowListedResult(ctx.window, kGpsUtcTimeFailures, result)) {
         return;

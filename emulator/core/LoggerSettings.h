@@ -19,14 +19,16 @@ struct LoggerSettings {
     uint8_t tag;                   // 0 = off, other = on
     uint8_t minSpeedLimit;         // knots
     UserPointTable userPoints;
-    uint8_t intoIdleTimer;         // minutes
-    uint8_t tagMode;               // 0 = continuous, 1 = user point
-    int8_t timeZone;               // hours
+    uint8_t intoIdleTimer;  // minutes
+    uint8_t tagMode;        // 0 = continuous, 1 = user point
+    int8_t timeZone;        // hours
     uint8_t carSpeedLimit;
 };
 
 bool operator==(const LoggerSettings& a, const LoggerSettings& b);
-inline bool operator!=(const LoggerSettings& a, const LoggerSettings& b) { return !(a == b); }
+inline bool operator!=(const LoggerSettings& a, const LoggerSettings& b) {
+    return !(a == b);
+}
 
 // A slot of the user-point table that holds no point: 0xFF in all 16 bytes.
 UserPoint EmptyUserPoint();

@@ -21,7 +21,7 @@ struct LoggerState {
     std::string distributorName;  // at most 31 characters
     std::string modelName;        // at most 31 characters
     LoggerSettings settings{};
-    std::vector<GpsFix> log;      // oldest first, at most kLogCapacityRecords
+    std::vector<GpsFix> log;  // oldest first, at most kLogCapacityRecords
     // Every moment up to this one (Unix seconds) has been considered for
     // logging; logging resumes after it.
     int64_t loggedThrough = 0;

@@ -8,8 +8,8 @@ namespace orlog7emu {
 
 struct UtcDateTime {
     int32_t year;
-    int32_t month;   // 1..12
-    int32_t day;     // 1..31
+    int32_t month;  // 1..12
+    int32_t day;    // 1..31
     int32_t hour;
     int32_t minute;
     int32_t second;

@@ -19,7 +19,9 @@ Orlog7Result ORLOG7_CALL KZ_ORLOG7_AUTO_INTO_DUMP_MODE(int32_t* scannedPort) {
     return Guarded(code::kCannotIntoDumpMode, code::kCannotIntoDumpMode, [&] {
         int32_t found = 0;
         const int32_t result = TheLogger().AutoIntoDumpMode(found);
-        if (scannedPort != nullptr && result == code::kIntoDumpModeSuccessful) *scannedPort = found;
+        if (scannedPort != nullptr && result == code::kIntoDumpModeSuccessful) {
+            *scannedPort = found;
+        }
         return result;
     });
 }

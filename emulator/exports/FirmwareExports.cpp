@@ -14,7 +14,9 @@ Orlog7Result ORLOG7_CALL KZ_ORLOG7_Read_BinFile_FW_Version(char* version, const 
     return Guarded(code::kPcNotEnoughMemory, code::kCannotOpenBinFile, [&] {
         std::string text;
         const int32_t result = TheLogger().ReadImageVersion(CodePageToUtf8(imagePath), text);
-        if (result == code::kReadBinFileVersionSuccessful) CopyText(version, ORLOG7_BIN_FILE_VERSION_SIZE, text);
+        if (result == code::kReadBinFileVersionSuccessful) {
+            CopyText(version, ORLOG7_BIN_FILE_VERSION_SIZE, text);
+        }
         return result;
     });
 }

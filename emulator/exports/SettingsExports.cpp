@@ -13,11 +13,9 @@ using namespace orlog7emu;
 extern "C" {
 
 Orlog7Result ORLOG7_CALL KZ_ORLOG7_SETTING_DEVICE(
-    Orlog7Port port, int32_t timeInterval, int32_t displacementInterval,
-    uint8_t vibration, uint8_t tag, const char* waveFilePath,
-    uint8_t minSpeedLimit, const UserPoint* userPoints,
-    uint8_t intoIdleTimer, uint8_t tagMode, int8_t timeZone,
-    uint8_t carSpeedLimit) {
+    Orlog7Port port, int32_t timeInterval, int32_t displacementInterval, uint8_t vibration,
+    uint8_t tag, const char* waveFilePath, uint8_t minSpeedLimit, const UserPoint* userPoints,
+    uint8_t intoIdleTimer, uint8_t tagMode, int8_t timeZone, uint8_t carSpeedLimit) {
     return Guarded(code::kPcNotEnoughMemory, code::kSettingFail, [&] {
         LoggerSettings s{};
         s.timeInterval = timeInterval;
@@ -25,8 +23,11 @@ Orlog7Result ORLOG7_CALL KZ_ORLOG7_SETTING_DEVICE(
         s.vibration = vibration;
         s.tag = tag;
         s.minSpeedLimit = minSpeedLimit;
-        if (userPoints == nullptr) return code::kUserPointDataError;
-        std::memcpy(s.userPoints.data(), userPoints, sizeof(UserPointTable));  // the caller's table lives for this call only
+        if (userPoints == nullptr) {
+            return code::kUserPointDataError;
+        }
+        std::memcpy(s.userPoints.data(), userPoints,
+                    sizeof(UserPointTable));  // the caller's table lives for this call only
         s.intoIdleTimer = intoIdleTimer;
         s.tagMode = tagMode;
         s.timeZone = timeZone;
@@ -36,23 +37,28 @@ Orlog7Result ORLOG7_CALL KZ_ORLOG7_SETTING_DEVICE(
 }
 
 Orlog7Result ORLOG7_CALL KZ_ORLOG7_READ_SETTING_VALUE(
-    Orlog7Port port, int32_t* timeInterval, int32_t* displacementInterval,
-    uint8_t* vibration, uint8_t* tag, uint32_t* minSpeedLimit,
-    UserPoint* userPoints, uint32_t* intoIdleTimer, uint8_t* tagMode,
-    int8_t* timeZone, uint32_t* carSpeedLimit) {
+    Orlog7Port port, int32_t* timeInterval, int32_t* displacementInterval, uint8_t* vibration,
+    uint8_t* tag, uint32_t* minSpeedLimit, UserPoint* userPoints, uint32_t* intoIdleTimer,
+    uint8_t* tagMode, int8_t* timeZone, uint32_t* carSpeedLimit) {
     return Guarded(code::kDeviceNotReport, code::kDeviceNotReport, [&] {
         LoggerSettings s{};
         const int32_t result = TheLogger().ReadSettings(port, s);
-        if (result != code::kReadSettingSuccessful) return result;
+        if (result != code::kReadSettingSuccessful) {
+            return result;
+        }
         auto put = [](auto* out, auto value) {
-            if (out != nullptr) *out = value;
+            if (out != nullptr) {
+                *out = value;
+            }
         };
         put(timeInterval, s.timeInterval);
         put(displacementInterval, s.displacementInterval);
         put(vibration, s.vibration);
         put(tag, s.tag);
         put(minSpeedLimit, static_cast<uint32_t>(s.minSpeedLimit));
-        if (userPoints != nullptr) std::memcpy(userPoints, s.userPoints.data(), sizeof(UserPointTable));
+        if (userPoints != nullptr) {
+            std::memcpy(userPoints, s.userPoints.data(), sizeof(UserPointTable));
+        }
         put(intoIdleTimer, static_cast<uint32_t>(s.intoIdleTimer));
         put(tagMode, s.tagMode);
         put(timeZone, s.timeZone);

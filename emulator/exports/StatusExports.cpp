@@ -19,14 +19,18 @@ Orlog7Result ORLOG7_CALL KZ_ORLOG7_READ_DLL_VERSION(char* version) {
     });
 }
 
-Orlog7Result ORLOG7_CALL KZ_ORLOG7_READ_DEVICE_INFORMATION(
-    Orlog7Port port, uint32_t* serialNumber, char* firmwareVersion,
-    char* distributorName, char* modelName) {
+Orlog7Result ORLOG7_CALL KZ_ORLOG7_READ_DEVICE_INFORMATION(Orlog7Port port, uint32_t* serialNumber,
+                                                           char* firmwareVersion,
+                                                           char* distributorName, char* modelName) {
     return Guarded(code::kCannotReadDeviceInfo, code::kCannotReadDeviceInfo, [&] {
         DeviceInfo info;
         const int32_t result = TheLogger().ReadDeviceInfo(port, info);
-        if (result != code::kReadDeviceInfoSuccessful) return result;
-        if (serialNumber != nullptr) *serialNumber = info.serialNumber;
+        if (result != code::kReadDeviceInfoSuccessful) {
+            return result;
+        }
+        if (serialNumber != nullptr) {
+            *serialNumber = info.serialNumber;
+        }
         CopyText(firmwareVersion, ORLOG7_FW_VERSION_SIZE, info.firmwareVersion);
         CopyText(distributorName, ORLOG7_DISTRIBUTOR_NAME_SIZE, info.distributorName);
         CopyText(modelName, ORLOG7_MODEL_NAME_SIZE, info.modelName);
@@ -34,15 +38,19 @@ Orlog7Result ORLOG7_CALL KZ_ORLOG7_READ_DEVICE_INFORMATION(
     });
 }
 
-Orlog7Result ORLOG7_CALL KZ_ORLOG7_READ_GPS_UTC_TIME_DATE(
-    uint8_t* hour, uint8_t* minute, uint8_t* second,
-    uint8_t* year, uint8_t* month, uint8_t* day) {
+Orlog7Result ORLOG7_CALL KZ_ORLOG7_READ_GPS_UTC_TIME_DATE(uint8_t* hour, uint8_t* minute,
+                                                          uint8_t* second, uint8_t* year,
+                                                          uint8_t* month, uint8_t* day) {
     return Guarded(code::kGpsTimeInvalid, code::kGpsTimeInvalid, [&] {
         UtcDateTime t{};
         const int32_t result = TheLogger().ReadGpsTime(t);
-        if (result != code::kGpsTimeSuccessful) return result;
+        if (result != code::kGpsTimeSuccessful) {
+            return result;
+        }
         auto put = [](uint8_t* out, int32_t value) {
-            if (out != nullptr) *out = static_cast<uint8_t>(value);
+            if (out != nullptr) {
+                *out = static_cast<uint8_t>(value);
+            }
         };
         put(hour, t.hour);
         put(minute, t.minute);
@@ -58,7 +66,9 @@ Orlog7Result ORLOG7_CALL KZ_ORLOG7_READ_MEMORY_USED_SIZE(int32_t* usedSize) {
     return Guarded(code::kDeviceNotReport, code::kDeviceNotReport, [&] {
         int32_t used = 0;
         const int32_t result = TheLogger().ReadMemoryUsed(used);
-        if (result == code::kReadMemoryUsedSuccessful && usedSize != nullptr) *usedSize = used;
+        if (result == code::kReadMemoryUsedSuccessful && usedSize != nullptr) {
+            *usedSize = used;
+        }
         return result;
     });
 }

@@ -8,9 +8,13 @@ namespace orlog7emu {
 namespace {
 
 std::wstring ToWide(UINT codePage, const char* text, int length) {
-    if (length <= 0) return std::wstring();
+    if (length <= 0) {
+        return std::wstring();
+    }
     const int needed = MultiByteToWideChar(codePage, 0, text, length, nullptr, 0);
-    if (needed <= 0) return std::wstring();
+    if (needed <= 0) {
+        return std::wstring();
+    }
     std::wstring wide(static_cast<size_t>(needed), L'\0');
     MultiByteToWideChar(codePage, 0, text, length, &wide[0], needed);
     return wide;
@@ -19,7 +23,9 @@ std::wstring ToWide(UINT codePage, const char* text, int length) {
 }  // namespace
 
 std::string CodePageToUtf8(const char* text) {
-    if (text == nullptr) return std::string();
+    if (text == nullptr) {
+        return std::string();
+    }
     return WideToUtf8(ToWide(CP_ACP, text, static_cast<int>(std::strlen(text))));
 }
 
@@ -28,10 +34,15 @@ std::wstring Utf8ToWide(const std::string& text) {
 }
 
 std::string WideToUtf8(const std::wstring& text) {
-    if (text.empty()) return std::string();
+    if (text.empty()) {
+        return std::string();
+    }
     const int length = static_cast<int>(text.size());
-    const int needed = WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
-    if (needed <= 0) return std::string();
+    const int needed =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+    if (needed <= 0) {
+        return std::string();
+    }
     std::string utf8(static_cast<size_t>(needed), '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.data(), length, &utf8[0], needed, nullptr, nullptr);
     return utf8;

@@ -18,7 +18,9 @@ public:
     bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
     HANDLE Get() const { return handle_; }
     bool Close() {
-        if (!Valid()) return true;
+        if (!Valid()) {
+            return true;
+        }
         const bool ok = CloseHandle(handle_) != 0;
         handle_ = INVALID_HANDLE_VALUE;
         return ok;
@@ -37,21 +39,33 @@ bool IsMissing(DWORD error) {
 }  // namespace
 
 bool Win32FileSystem::IsDirectory(const std::string& path) const {
-    if (path.empty()) return false;
+    if (path.empty()) {
+        return false;
+    }
     const DWORD attributes = GetFileAttributesW(Utf8ToWide(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 ReadStatus Win32FileSystem::ReadFile(const std::string& path, size_t maxBytes, Bytes& out) const {
-    if (path.empty()) return ReadStatus::NotFound;
-    if (IsDirectory(path)) return ReadStatus::IsDirectory;
+    if (path.empty()) {
+        return ReadStatus::NotFound;
+    }
+    if (IsDirectory(path)) {
+        return ReadStatus::IsDirectory;
+    }
     FileHandle file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid()) return IsMissing(GetLastError()) ? ReadStatus::NotFound : ReadStatus::OpenFailed;
+    if (!file.Valid()) {
+        return IsMissing(GetLastError()) ? ReadStatus::NotFound : ReadStatus::OpenFailed;
+    }
     LARGE_INTEGER size;
-    if (!GetFileSizeEx(file.Get(), &size)) return ReadStatus::OpenFailed;
-    if (static_cast<unsigned long long>(size.QuadPart) > maxBytes) return ReadStatus::TooLarge;
+    if (!GetFileSizeEx(file.Get(), &size)) {
+        return ReadStatus::OpenFailed;
+    }
+    if (static_cast<unsigned long long>(size.QuadPart) > maxBytes) {
+        return ReadStatus::TooLarge;
+    }
     out.resize(static_cast<size_t>(size.QuadPart));
     size_t done = 0;
     while (done < out.size()) {
@@ -66,20 +80,25 @@ ReadStatus Win32FileSystem::ReadFile(const std::string& path, size_t maxBytes, B
 }
 
 bool Win32FileSystem::WriteFileAtomic(const std::string& path, const Bytes& data) {
-    if (path.empty()) return false;
+    if (path.empty()) {
+        return false;
+    }
     const std::wstring target = Utf8ToWide(path);
     const std::wstring temporary = Utf8ToWide(TemporaryPathFor(path));
     bool ok = false;
     {
         FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file.Valid()) return false;
+        if (!file.Valid()) {
+            return false;
+        }
         size_t done = 0;
         ok = true;
         while (ok && done < data.size()) {
             DWORD written = 0;
             const DWORD want = static_cast<DWORD>(data.size() - done);
-            ok = ::WriteFile(file.Get(), data.data() + done, want, &written, nullptr) && written != 0;
+            ok = ::WriteFile(file.Get(), data.data() + done, want, &written, nullptr) &&
+                 written != 0;
             done += written;
         }
         ok = ok && FlushFileBuffers(file.Get());
@@ -94,9 +113,13 @@ bool Win32FileSystem::WriteFileAtomic(const std::string& path, const Bytes& data
 }
 
 bool Win32FileSystem::CreateDirectories(const std::string& path) {
-    if (path.empty() || IsDirectory(path)) return true;
+    if (path.empty() || IsDirectory(path)) {
+        return true;
+    }
     const std::string parent = ParentDirectory(path);
-    if (!parent.empty() && parent != path && !CreateDirectories(parent)) return false;
+    if (!parent.empty() && parent != path && !CreateDirectories(parent)) {
+        return false;
+    }
     return CreateDirectoryW(Utf8ToWide(path).c_str(), nullptr) || IsDirectory(path);
 }
 

@@ -35,24 +35,30 @@ public:
     bool IsDirectory(const std::string& path) const override { return dirs.count(path) != 0; }
 
     ReadStatus ReadFile(const std::string& path, size_t maxBytes, Bytes& out) const override {
-        if (dirs.count(path)) return ReadStatus::IsDirectory;
-        if (unreadable.count(path)) return ReadStatus::OpenFailed;
+        if (dirs.count(path))
+            return ReadStatus::IsDirectory;
+        if (unreadable.count(path))
+            return ReadStatus::OpenFailed;
         const auto it = files.find(path);
-        if (it == files.end()) return ReadStatus::NotFound;
-        if (it->second.size() > maxBytes) return ReadStatus::TooLarge;
+        if (it == files.end())
+            return ReadStatus::NotFound;
+        if (it->second.size() > maxBytes)
+            return ReadStatus::TooLarge;
         out = it->second;
         return ReadStatus::Ok;
     }
 
     bool WriteFileAtomic(const std::string& path, const Bytes& data) override {
         ++writes;
-        if (failWrites || !IsDirectory(ParentDirectory(path))) return false;
+        if (failWrites || !IsDirectory(ParentDirectory(path)))
+            return false;
         files[path] = data;
         return true;
     }
 
     bool CreateDirectories(const std::string& path) override {
-        if (failWrites) return IsDirectory(path);
+        if (failWrites)
+            return IsDirectory(path);
         dirs.insert(path);
         return true;
     }
@@ -80,7 +86,8 @@ struct LoggerRig {
         fs.files[kImagePath] = BuildImage("V2.01");
     }
     VirtualLogger& Logger() {
-        if (!logger) logger.reset(new VirtualLogger(config, clock, fs, store));
+        if (!logger)
+            logger.reset(new VirtualLogger(config, clock, fs, store));
         return *logger;
     }
     VirtualLogger& Reopen() {
@@ -104,8 +111,10 @@ inline LoggerSettings ToolSettings() {
     s.tag = 1;
     s.minSpeedLimit = 0;
     s.userPoints.fill(EmptyUserPoint());
-    s.userPoints[0] = UserPoint{0x00, 0x79, 0x26, 0x2E, 0x05, 0x00, 0x19, 0x03, 0x26, 0x23, 0x01, {0xFF, 0xFF}, 0x01, {0xFF, 0xFF}};
-    s.userPoints[1] = UserPoint{0x00, 0x79, 0x1E, 0x36, 0x56, 0x00, 0x19, 0x01, 0x06, 0x14, 0x02, {0xFF, 0xFF}, 0x01, {0xFF, 0xFF}};
+    s.userPoints[0] = UserPoint{0x00, 0x79, 0x26, 0x2E, 0x05,         0x00, 0x19,
+                                0x03, 0x26, 0x23, 0x01, {0xFF, 0xFF}, 0x01, {0xFF, 0xFF}};
+    s.userPoints[1] = UserPoint{0x00, 0x79, 0x1E, 0x36, 0x56,         0x00, 0x19,
+                                0x01, 0x06, 0x14, 0x02, {0xFF, 0xFF}, 0x01, {0xFF, 0xFF}};
     s.intoIdleTimer = 10;
     s.tagMode = 0;
     s.timeZone = 8;

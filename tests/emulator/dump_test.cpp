@@ -27,7 +27,8 @@ private:
 };
 
 struct PosixRig {
-    PosixRig() : store(fs, folder.Path() + "/state/logger.state"), logger(config, clock, fs, store) {
+    PosixRig()
+        : store(fs, folder.Path() + "/state/logger.state"), logger(config, clock, fs, store) {
         logger.IntoDumpMode(5);
     }
     TempFolder folder;
@@ -86,7 +87,8 @@ TEST(Dump, AFailedWriteLeavesTheEarlierDumpWhole) {
 }
 
 TEST(Dump, AnUnwritableFolderGivesSix) {
-    if (geteuid() == 0) GTEST_SKIP() << "root writes anywhere";
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root writes anywhere";
     PosixRig rig;
     const std::string locked = rig.folder.Path() + "/locked";
     ASSERT_TRUE(rig.fs.CreateDirectories(locked));

@@ -60,8 +60,9 @@ TEST(EmulatorConfig, StateFileLocation) {
     for (const Case& c : cases) {
         EmulatorConfig config;
         config.stateFile = c.configured;
-        EXPECT_EQ(ResolveStateFile(config, "C:\\run\\app", "C:\\Users\\u\\AppData\\Local\\default.state"),
-                  c.expected);
+        EXPECT_EQ(
+            ResolveStateFile(config, "C:\\run\\app", "C:\\Users\\u\\AppData\\Local\\default.state"),
+            c.expected);
     }
 }
 

@@ -25,7 +25,8 @@ TEST(BoundedText, NeverWritesPastTheBuffer) {
         std::memset(buffer, '#', sizeof buffer);
         CopyText(buffer, 8, text);
         EXPECT_EQ(std::string(buffer), text.substr(0, 7)) << text;
-        for (size_t i = 8; i < sizeof buffer; ++i) EXPECT_EQ(buffer[i], '#') << text;
+        for (size_t i = 8; i < sizeof buffer; ++i)
+            EXPECT_EQ(buffer[i], '#') << text;
     }
     CopyText(nullptr, 8, "x");  // no crash
 }

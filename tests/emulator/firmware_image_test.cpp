@@ -11,7 +11,8 @@ namespace {
 Bytes Resealed(Bytes image) {
     const size_t body = image.size() - 4;
     const uint32_t crc = Crc32(image.data(), body);
-    for (int i = 0; i < 4; ++i) image[body + i] = static_cast<uint8_t>(crc >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        image[body + i] = static_cast<uint8_t>(crc >> (8 * i));
     return image;
 }
 
@@ -22,7 +23,8 @@ TEST(FirmwareImage, VersionReadChecksInOrder) {
     Bytes badModel = good;
     badModel[8] = 'Q';
     Bytes unterminatedVersion = good;
-    for (size_t i = 16; i < 24; ++i) unterminatedVersion[i] = 'x';
+    for (size_t i = 16; i < 24; ++i)
+        unterminatedVersion[i] = 'x';
     Bytes badPayload = good;
     badPayload[kImageHeaderSize + 100] ^= 1;
     Bytes shortImage(good.begin(), good.end() - 1);
@@ -76,7 +78,8 @@ TEST(FirmwareImage, UpgradeNeedsDumpModeThenShowsTheNewVersion) {
     LoggerRig rig(config);
     EXPECT_EQ(rig.Logger().UpgradeFirmware(5, kImagePath), code::kNotDumpMode);
     rig.Logger().IntoDumpMode(5);
-    EXPECT_EQ(rig.Logger().UpgradeFirmware(5, "/g/abcd/binfile/missing.Bin"), code::kErrorBinFilePath);
+    EXPECT_EQ(rig.Logger().UpgradeFirmware(5, "/g/abcd/binfile/missing.Bin"),
+              code::kErrorBinFilePath);
     ASSERT_EQ(rig.Logger().UpgradeFirmware(5, kImagePath), code::kUpgradeSuccessful);
     EXPECT_EQ(rig.clock.slept, ((kImageSize + 1023) / 1024) * 2);
     DeviceInfo info;

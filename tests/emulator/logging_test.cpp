@@ -64,7 +64,8 @@ TEST(Logging, MinimumSpeedHoldsBackSlowFixes) {
     CatchUpLogging(state, kTestNow + 1800);
     ASSERT_FALSE(state.log.empty());
     EXPECT_LT(state.log.size(), 1800u);  // the car is slower than 20 knots part of the time
-    for (const GpsFix& fix : state.log) EXPECT_GE(fix.speedCentiKnots, 2000);
+    for (const GpsFix& fix : state.log)
+        EXPECT_GE(fix.speedCentiKnots, 2000);
 }
 
 TEST(Logging, DisplacementIntervalLogsByDistance) {

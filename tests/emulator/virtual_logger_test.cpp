@@ -12,8 +12,8 @@ TEST(VirtualLoggerPorts, OnlyTheLoggersPortAnswers) {
         int32_t expected;
     };
     const Case cases[] = {
-        {0, code::kOpenComPortError},   {100, code::kOpenComPortError},
-        {255, code::kOpenComPortError}, {2, code::kCannotIntoDumpMode},
+        {0, code::kOpenComPortError},    {100, code::kOpenComPortError},
+        {255, code::kOpenComPortError},  {2, code::kCannotIntoDumpMode},
         {99, code::kCannotIntoDumpMode}, {5, code::kIntoDumpModeSuccessful},
     };
     for (const Case& c : cases) {
@@ -61,12 +61,29 @@ TEST(VirtualLoggerPorts, OperationsNeedTheLoggerInDumpModeOnTheirPort) {
         int32_t otherPort;
     };
     const Case cases[] = {
-        {"dump", [](VirtualLogger& l, uint8_t p) { return l.DumpLog(p, kDumpPath); }, code::kDeviceNotReport},
-        {"erase", [](VirtualLogger& l, uint8_t p) { return l.EraseLog(p); }, code::kDeviceNotReport},
-        {"write settings", [](VirtualLogger& l, uint8_t p) { return l.WriteSettings(p, ToolSettings(), kWaveFolder); }, code::kDeviceNotReport},
-        {"read settings", [](VirtualLogger& l, uint8_t p) { LoggerSettings s; return l.ReadSettings(p, s); }, code::kDeviceNotReport},
-        {"device info", [](VirtualLogger& l, uint8_t p) { DeviceInfo i; return l.ReadDeviceInfo(p, i); }, code::kCannotReadDeviceInfo},
-        {"upgrade", [](VirtualLogger& l, uint8_t p) { return l.UpgradeFirmware(p, kImagePath); }, code::kNotDumpMode},
+        {"dump", [](VirtualLogger& l, uint8_t p) { return l.DumpLog(p, kDumpPath); },
+         code::kDeviceNotReport},
+        {"erase", [](VirtualLogger& l, uint8_t p) { return l.EraseLog(p); },
+         code::kDeviceNotReport},
+        {"write settings",
+         [](VirtualLogger& l, uint8_t p) {
+             return l.WriteSettings(p, ToolSettings(), kWaveFolder);
+         },
+         code::kDeviceNotReport},
+        {"read settings",
+         [](VirtualLogger& l, uint8_t p) {
+             LoggerSettings s;
+             return l.ReadSettings(p, s);
+         },
+         code::kDeviceNotReport},
+        {"device info",
+         [](VirtualLogger& l, uint8_t p) {
+             DeviceInfo i;
+             return l.ReadDeviceInfo(p, i);
+         },
+         code::kCannotReadDeviceInfo},
+        {"upgrade", [](VirtualLogger& l, uint8_t p) { return l.UpgradeFirmware(p, kImagePath); },
+         code::kNotDumpMode},
     };
     for (const Case& c : cases) {
         LoggerRig rig;

@@ -16,7 +16,7 @@ TEST(WavePrompts, FolderChecks) {
     Bytes notWave = good;
     notWave[8] = 'A';
     Bytes noData(good.begin(), good.begin() + 36);  // header and fmt only
-    noData[4] = 28;  // RIFF size that matches the shortened file
+    noData[4] = 28;                                 // RIFF size that matches the shortened file
     noData[5] = noData[6] = noData[7] = 0;
     Bytes compressed = good;
     compressed[20] = 2;  // format tag: not PCM

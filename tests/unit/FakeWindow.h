@@ -18,11 +18,11 @@ struct WindowEvent {
     enum Kind { Field, Box, PortRead, SerialRead };
     explicit WindowEvent(Kind k) : kind(k) {}
     Kind kind;
-    int controlId = 0;      // Field
-    std::string text;       // Field, Box
-    std::string caption;    // Box
+    int controlId = 0;                      // Field
+    std::string text;                       // Field, Box
+    std::string caption;                    // Box
     BoxOwner owner = BoxOwner::MainWindow;  // Box
-    bool busy = false;      // whether the wait cursor was up at the time
+    bool busy = false;                      // whether the wait cursor was up at the time
 };
 
 class FakeWindow final : public OperationWindow {

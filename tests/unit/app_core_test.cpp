@@ -24,13 +24,20 @@ TEST(PortList, BlankThenCom01ToCom99SortingInNumericOrder) {
 }
 
 TEST(CommandRoutes, EveryButtonHasExactlyOneRoute) {
-    const int buttons[] = {IDC_LINK_LIBRARY,        IDC_DUMP_LOG,
-                           IDC_ERASE_ALL,           IDC_SETTING_DEVICE,
-                           IDC_READ_DLL_VERSION,    IDC_READ_SETTING_VALUE,
-                           IDC_INTO_DUMP_MODE,      IDC_EXIT_DUMP_MODE,
-                           IDC_READ_DEVICE_INFORMATION, IDC_UPGRADE_FIRMWARE,
-                           IDC_READ_BIN_FILE_VERSION,   IDC_AUTO_INTO_DUMP_MODE,
-                           IDC_READ_GPS_TIME,       IDC_SETTING_SN,
+    const int buttons[] = {IDC_LINK_LIBRARY,
+                           IDC_DUMP_LOG,
+                           IDC_ERASE_ALL,
+                           IDC_SETTING_DEVICE,
+                           IDC_READ_DLL_VERSION,
+                           IDC_READ_SETTING_VALUE,
+                           IDC_INTO_DUMP_MODE,
+                           IDC_EXIT_DUMP_MODE,
+                           IDC_READ_DEVICE_INFORMATION,
+                           IDC_UPGRADE_FIRMWARE,
+                           IDC_READ_BIN_FILE_VERSION,
+                           IDC_AUTO_INTO_DUMP_MODE,
+                           IDC_READ_GPS_TIME,
+                           IDC_SETTING_SN,
                            IDC_READ_MEMORY_USED};
     std::set<int> routed;
     std::set<CommandHandler> handlers;
@@ -44,7 +51,6 @@ TEST(CommandRoutes, EveryButtonHasExactlyOneRoute) {
         EXPECT_EQ(FindCommandRoute(id), nullptr) << id;
     }
 }
-
 
 TEST(CommandRoutes, EachButtonAsksForItsOwnEntryPointBeforeLinking) {
     testing::OperationRig rig;

@@ -66,8 +66,8 @@ using Boxes = std::vector<std::string>;
 // Every code from -1 to 60, plus extremes: exactly the listed ones show their text.
 void ExpectOnlyListedCodesShown(OperationRig& rig, void (*operation)(const OperationContext&),
                                 const std::map<int32_t, std::string>& listed) {
-    for (int32_t code : {-1, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 24, 25, 26, 27, 99,
-                         255, 256, INT32_MIN, INT32_MAX}) {
+    for (int32_t code : {-1, 0,  1,  2,  3,  4,  5,  6,  7,   8,   9,         10,       11,
+                         12, 13, 14, 24, 25, 26, 27, 99, 255, 256, INT32_MIN, INT32_MAX}) {
         rig.window.events.clear();
         script.result = code;
         operation(rig.Context());
@@ -111,8 +111,8 @@ TEST_F(DumpModeOperations, ResultBoxIsOwnedAndCaptioned) {
 
 TEST_F(DumpModeOperations, MissingEntryPointAsksToLinkAndReadsNoPort) {
     OperationRig empty;
-    for (auto operation : {&IntoDumpMode, &AutoIntoDumpMode, &ExitDumpMode, &DumpLogData,
-                           &EraseAllData}) {
+    for (auto operation :
+         {&IntoDumpMode, &AutoIntoDumpMode, &ExitDumpMode, &DumpLogData, &EraseAllData}) {
         empty.window.events.clear();
         operation(empty.Context());
         EXPECT_EQ(empty.window.Boxes(), Boxes{"Please link library"});
@@ -167,14 +167,14 @@ TEST_F(DumpModeOperations, ScanReportCases) {
         const char* field;  // null: field 1023 untouched
     };
     const Case cases[] = {
-        {0, 7, true, "( Auto Scan to COM 7 )"},   // unlisted code still reports
+        {0, 7, true, "( Auto Scan to COM 7 )"},  // unlisted code still reports
         {24, 12, true, "( Auto Scan to COM 12 )"},
         {24, 3, true, "( Auto Scan to COM 3 )"},  // no leading zero
         {24, -4, true, "( Auto Scan to COM -4 )"},
-        {3, 5, true, nullptr},                    // failed scans report nothing
+        {3, 5, true, nullptr},  // failed scans report nothing
         {4, 5, true, nullptr},
-        {24, 0, true, nullptr},                   // nothing found
-        {24, 9, false, nullptr},                  // library wrote nothing: still 0
+        {24, 0, true, nullptr},   // nothing found
+        {24, 9, false, nullptr},  // library wrote nothing: still 0
     };
     for (const Case& c : cases) {
         OperationRig fresh;

@@ -68,9 +68,9 @@ std::vector<int32_t> CodesToTry() {
 
 TEST_F(FirmwareOperations, VersionReadCodes) {
     const std::map<int32_t, std::string> failures = {
-        {5, "5 return_pc_not_enough_memory"},   {31, "31 return_error_bin_file_path"},
+        {5, "5 return_pc_not_enough_memory"},    {31, "31 return_error_bin_file_path"},
         {32, "32 return_can_not_open_bin_file"}, {33, "33 return_bin_file_size_error"},
-        {34, "34 return_not_correct_bin_file"}, {36, "36 return_bin_file_checksum_error"},
+        {34, "34 return_not_correct_bin_file"},  {36, "36 return_bin_file_checksum_error"},
     };
     for (int32_t code : CodesToTry()) {
         Run(&ReadBinFileFirmwareVersion, code);

@@ -10,7 +10,9 @@
 namespace vantrel {
 namespace {
 
-Orlog7Result ORLOG7_CALL AnyExport() { return 0; }
+Orlog7Result ORLOG7_CALL AnyExport() {
+    return 0;
+}
 
 // A loader with a scripted library: which loads succeed, which names exist.
 class ScriptedLoader final : public ModuleLoader {
@@ -33,7 +35,7 @@ public:
     AnyFunction Lookup(ModuleHandle, const char* name) override {
         lookups.push_back(name);
         return missingExports.count(name) != 0 ? nullptr
-                                                : reinterpret_cast<AnyFunction>(&AnyExport);
+                                               : reinterpret_cast<AnyFunction>(&AnyExport);
     }
     void Release(ModuleHandle) override { ++releases; }
 };

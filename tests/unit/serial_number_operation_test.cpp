@@ -99,9 +99,9 @@ TEST_F(SerialNumberOperation, TextIsCheckedBeforeTheEntryPoint) {
 
 TEST_F(SerialNumberOperation, ResultCodes) {
     const std::map<int32_t, std::string> listed = {
-        {41, "41 return_setting_SN_successful"},   {42, "42 return_cannot_modify_SN"},
-        {27, "27 return_read_null_device_info"},   {28, "28 return_can_not_read_device_info"},
-        {12, "12 return_device_not_report"},       {40, "40 return_SN_value_is_Over"},
+        {41, "41 return_setting_SN_successful"}, {42, "42 return_cannot_modify_SN"},
+        {27, "27 return_read_null_device_info"}, {28, "28 return_can_not_read_device_info"},
+        {12, "12 return_device_not_report"},     {40, "40 return_SN_value_is_Over"},
     };
     std::vector<int32_t> codes = {INT32_MIN, INT32_MAX};
     for (int32_t code = -1; code <= 60; ++code) {

@@ -20,8 +20,7 @@ struct ParseCase {
 
 void ExpectParses(const ParseCase& c) {
     uint32_t value = kUntouched;
-    const bool ok =
-        ParseSerialNumber(&value, c.text.data(), static_cast<uint32_t>(c.text.size()));
+    const bool ok = ParseSerialNumber(&value, c.text.data(), static_cast<uint32_t>(c.text.size()));
     EXPECT_EQ(ok, c.ok) << '"' << c.text << '"';
     EXPECT_EQ(value, c.ok ? c.value : kUntouched) << '"' << c.text << '"';
 }
@@ -55,7 +54,7 @@ TEST(ParseSerialNumber, AboveThirtyTwoBitsIsRefused) {
         {"10000000000", false, 0},
         {"10000000001", false, 0},  // would wrap to 1705032705 in 32 bits
         {"1" + std::string(38, '0'), false, 0},
-        {"8589934592", false, 0},   // 2^33: would wrap to 0
+        {"8589934592", false, 0},  // 2^33: would wrap to 0
     };
     for (const ParseCase& c : cases) {
         ExpectParses(c);
@@ -74,11 +73,16 @@ TEST(ParseSerialNumber, AnyOtherCharacterIsRefused) {
         {"4a", false, 0},
         {"/", false, 0},  // the bytes on either side of the digits
         {":", false, 0},
-        {std::string("4\0" "2", 3), false, 0},
+        {std::string("4\0"
+                     "2",
+                     3),
+         false, 0},
         {"\xEF\xBC\x91", false, 0},   // full-width 1, UTF-8
         {"4\xEF\xBC\x92", false, 0},  // 4 and full-width 2, UTF-8
         {"\xA2\xB0", false, 0},       // full-width 1, code page 950
-        {"\xA2\xB0" "5", false, 0},
+        {"\xA2\xB0"
+         "5",
+         false, 0},
         {"x" + std::string(20, '0'), false, 0},  // the bad character far left
     };
     for (const ParseCase& c : cases) {

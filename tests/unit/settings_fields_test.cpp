@@ -39,10 +39,14 @@ UserPoint PointOfBytes(uint8_t fill) {
 }
 
 const char kFfLine[] =
-    "User Point 3-- ?,255\xC2\xB0" "255'255.255\" , ?,255\xC2\xB0" "255'255.255\" , "
+    "User Point 3-- ?,255\xC2\xB0"
+    "255'255.255\" , ?,255\xC2\xB0"
+    "255'255.255\" , "
     "255 * 100 m , Disable , ";
 const char kZeroLine[] =
-    "User Point 9-- E, 0\xC2\xB0" "0'0.0\" , N, 0\xC2\xB0" "0'0.0\" , 0 * 100 m , Disable , ";
+    "User Point 9-- E, 0\xC2\xB0"
+    "0'0.0\" , N, 0\xC2\xB0"
+    "0'0.0\" , 0 * 100 m , Disable , ";
 
 TEST(SettingsFields, SettingsFieldTexts) {
     struct Case {
@@ -65,7 +69,8 @@ TEST(SettingsFields, SettingsFieldTexts) {
          "( Read Displacement Interval = Disable )"},
         {[](DeviceSettings& s) { s.displacementInterval = 255; }, IDC_READ_DISPLACEMENT_INTERVAL,
          "( Read Displacement Interval = 255 )"},
-        {[](DeviceSettings& s) { s.vibration = 0; }, IDC_READ_VIBRATION, "( Vibration  = Disable )"},
+        {[](DeviceSettings& s) { s.vibration = 0; }, IDC_READ_VIBRATION,
+         "( Vibration  = Disable )"},
         {[](DeviceSettings& s) { s.vibration = 2; }, IDC_READ_VIBRATION, "( Vibration  = Enable )"},
         {[](DeviceSettings& s) { s.vibration = 1; }, IDC_READ_VIBRATION, nullptr},
         {[](DeviceSettings& s) { s.vibration = 255; }, IDC_READ_VIBRATION, nullptr},
@@ -141,18 +146,23 @@ TEST(SettingsFields, UserPointLines) {
     EXPECT_EQ(UserPointLine(3, PointOfBytes(0xFF)), kFfLine);
     EXPECT_EQ(UserPointLine(9, PointOfBytes(0)), kZeroLine);
     EXPECT_EQ(UserPointLine(0, west),
-              "User Point 0-- W, 7\xC2\xB0" "0'0.0\" , S,0\xC2\xB0" "0'0.5\" , 0 * 100 m , "
+              "User Point 0-- W, 7\xC2\xB0"
+              "0'0.0\" , S,0\xC2\xB0"
+              "0'0.5\" , 0 * 100 m , "
               "Enable , ");
     EXPECT_EQ(UserPointLine(1, odd),
-              "User Point 1-- ?,0\xC2\xB0" "0'0.0\" , ?,0\xC2\xB0" "0'0.0\" , 0 * 100 m , "
+              "User Point 1-- ?,0\xC2\xB0"
+              "0'0.0\" , ?,0\xC2\xB0"
+              "0'0.0\" , 0 * 100 m , "
               "Disable , ");
 }
 
 // The worked example: slot 0 of the settings write, piece by piece.
 TEST(SettingsFields, WrittenSlotZeroReadsAsTheWorkedExample) {
-    const std::string pieces[] = {"User Point 0-- ", "E, ", "121", "\xC2\xB0", "38", "'", "46",
-                                  ".", "5", "\" , ", "N, ", "25", "\xC2\xB0", "3", "'", "38", ".",
-                                  "35", "\" , ", "1", " * 100 m , ", "Enable , "};
+    const std::string pieces[] = {
+        "User Point 0-- ", "E, ", "121",         "\xC2\xB0", "38", "'", "46", ".", "5",
+        "\" , ",           "N, ", "25",          "\xC2\xB0", "3",  "'", "38", ".", "35",
+        "\" , ",           "1",   " * 100 m , ", "Enable , "};
     std::string expected;
     for (const std::string& piece : pieces) {
         expected += piece;

@@ -60,10 +60,10 @@ Orlog7Result ORLOG7_CALL FakeReadSettingValue(Orlog7Port port, int32_t* timeInte
     ++script.calls;
     script.lastPort = port;
     script.busy = script.window->busyDepth > 0;
-    script.outputsZeroOnEntry =
-        AllZero(timeInterval) && AllZero(displacementInterval) && AllZero(vibration) &&
-        AllZero(tag) && AllZero(minSpeedLimit) && AllZero(userPoints, 160) &&
-        AllZero(intoIdleTimer) && AllZero(tagMode) && AllZero(timeZone) && AllZero(carSpeedLimit);
+    script.outputsZeroOnEntry = AllZero(timeInterval) && AllZero(displacementInterval) &&
+                                AllZero(vibration) && AllZero(tag) && AllZero(minSpeedLimit) &&
+                                AllZero(userPoints, 160) && AllZero(intoIdleTimer) &&
+                                AllZero(tagMode) && AllZero(timeZone) && AllZero(carSpeedLimit);
     if (script.fill == Fill::Nothing) {
         return script.result;
     }
@@ -104,12 +104,16 @@ Orlog7Result ORLOG7_CALL FakeSettingDevice(Orlog7Port, int32_t timeInterval,
 
 std::string FfLine(int slot) {
     return "User Point " + std::to_string(slot) +
-           "-- ?,255\xC2\xB0" "255'255.255\" , ?,255\xC2\xB0" "255'255.255\" , 255 * 100 m , "
+           "-- ?,255\xC2\xB0"
+           "255'255.255\" , ?,255\xC2\xB0"
+           "255'255.255\" , 255 * 100 m , "
            "Disable , ";
 }
 std::string ZeroLine(int slot) {
     return "User Point " + std::to_string(slot) +
-           "-- E, 0\xC2\xB0" "0'0.0\" , N, 0\xC2\xB0" "0'0.0\" , 0 * 100 m , Disable , ";
+           "-- E, 0\xC2\xB0"
+           "0'0.0\" , N, 0\xC2\xB0"
+           "0'0.0\" , 0 * 100 m , Disable , ";
 }
 
 using Texts = std::vector<std::string>;
@@ -154,8 +158,12 @@ TEST_F(SettingsReadback, ReadsBackWhatTheWriteSent) {
         "( Tag Mode  = Tag_For_Continuous_Mode )",
         "( Time Zone = 8 )",
         "( Car Speed Limit = 50 )",
-        "User Point 0-- E, 121\xC2\xB0" "38'46.5\" , N, 25\xC2\xB0" "3'38.35\" , 1 * 100 m , Enable , ",
-        "User Point 1-- E, 121\xC2\xB0" "30'54.86\" , N, 25\xC2\xB0" "1'6.20\" , 2 * 100 m , Enable , ",
+        "User Point 0-- E, 121\xC2\xB0"
+        "38'46.5\" , N, 25\xC2\xB0"
+        "3'38.35\" , 1 * 100 m , Enable , ",
+        "User Point 1-- E, 121\xC2\xB0"
+        "30'54.86\" , N, 25\xC2\xB0"
+        "1'6.20\" , 2 * 100 m , Enable , ",
     };
     for (int slot = 2; slot <= 9; ++slot) {
         expected.push_back(FfLine(slot));

@@ -24,15 +24,14 @@ struct SentSettings {
     uint8_t tagMode;
     int8_t timeZone;
     uint8_t carSpeedLimit;
-    bool busy;            // wait cursor up during the call
-    bool portReadLast;    // the port was the last thing read before the call
+    bool busy;          // wait cursor up during the call
+    bool portReadLast;  // the port was the last thing read before the call
 
     bool operator==(const SentSettings& o) const {
         return port == o.port && timeIntervalBits == o.timeIntervalBits &&
-               displacementIntervalBits == o.displacementIntervalBits &&
-               vibration == o.vibration && tag == o.tag && waveFilePath == o.waveFilePath &&
-               minSpeedLimit == o.minSpeedLimit && table == o.table &&
-               intoIdleTimer == o.intoIdleTimer && tagMode == o.tagMode &&
+               displacementIntervalBits == o.displacementIntervalBits && vibration == o.vibration &&
+               tag == o.tag && waveFilePath == o.waveFilePath && minSpeedLimit == o.minSpeedLimit &&
+               table == o.table && intoIdleTimer == o.intoIdleTimer && tagMode == o.tagMode &&
                timeZone == o.timeZone && carSpeedLimit == o.carSpeedLimit;
     }
 };
@@ -48,8 +47,8 @@ Orlog7Result ORLOG7_CALL FakeSettingDevice(Orlog7Port port, int32_t timeInterval
                                            int32_t displacementInterval, uint8_t vibration,
                                            uint8_t tag, const char* waveFilePath,
                                            uint8_t minSpeedLimit, const UserPoint* userPoints,
-                                           uint8_t intoIdleTimer, uint8_t tagMode,
-                                           int8_t timeZone, uint8_t carSpeedLimit) {
+                                           uint8_t intoIdleTimer, uint8_t tagMode, int8_t timeZone,
+                                           uint8_t carSpeedLimit) {
     SentSettings sent{};
     sent.port = port;
     std::memcpy(&sent.timeIntervalBits, &timeInterval, 4);
@@ -74,10 +73,9 @@ Orlog7Result ORLOG7_CALL FakeSettingDevice(Orlog7Port port, int32_t timeInterval
 // The table as the logger's settings list it, spelled out independently of
 // the code under test.
 std::vector<uint8_t> ExpectedTable() {
-    std::vector<uint8_t> t = {0x00, 0x79, 0x26, 0x2E, 0x05, 0x00, 0x19, 0x03,
-                              0x26, 0x23, 0x01, 0xFF, 0xFF, 0x01, 0xFF, 0xFF,
-                              0x00, 0x79, 0x1E, 0x36, 0x56, 0x00, 0x19, 0x01,
-                              0x06, 0x14, 0x02, 0xFF, 0xFF, 0x01, 0xFF, 0xFF};
+    std::vector<uint8_t> t = {0x00, 0x79, 0x26, 0x2E, 0x05, 0x00, 0x19, 0x03, 0x26, 0x23, 0x01,
+                              0xFF, 0xFF, 0x01, 0xFF, 0xFF, 0x00, 0x79, 0x1E, 0x36, 0x56, 0x00,
+                              0x19, 0x01, 0x06, 0x14, 0x02, 0xFF, 0xFF, 0x01, 0xFF, 0xFF};
     t.resize(160, 0xFF);
     return t;
 }

@@ -80,9 +80,9 @@ using Boxes = std::vector<std::string>;
 using Fields = std::map<int, std::string>;
 
 const Fields kSeeded = {
-    {IDC_DLL_VERSION, "old"}, {IDC_SERIAL_NUMBER, "old"}, {IDC_FW_VERSION, "old"},
-    {IDC_DISTRIBUTOR_NAME, "old"}, {IDC_MODEL_NAME, "old"}, {IDC_GPS_TIME, "old"},
-    {IDC_MEMORY_USED, "old"}, {IDC_MEMORY_FREE, "old"},
+    {IDC_DLL_VERSION, "old"},      {IDC_SERIAL_NUMBER, "old"}, {IDC_FW_VERSION, "old"},
+    {IDC_DISTRIBUTOR_NAME, "old"}, {IDC_MODEL_NAME, "old"},    {IDC_GPS_TIME, "old"},
+    {IDC_MEMORY_USED, "old"},      {IDC_MEMORY_FREE, "old"},
 };
 
 const Fields kScriptedDeviceInformation = {
@@ -131,7 +131,6 @@ protected:
     OperationRig rig;
 };
 
-
 // Every code from -1 to 60 and the extremes: listed ones as their case
 // says, the rest as `unlistedFields` with no box.
 void StatusOperations::ExpectCodes(Operation operation, const std::vector<CodeCase>& cases,
@@ -157,7 +156,8 @@ void StatusOperations::ExpectCodes(Operation operation, const std::vector<CodeCa
 
 TEST_F(StatusOperations, DllVersionCodes) {
     ExpectCodes(&ReadDllVersion,
-                {{21, "21 return_read_dll_version__successful",
+                {{21,
+                  "21 return_read_dll_version__successful",
                   {{IDC_DLL_VERSION, "( DLL Version = 2.1.0 )"}}}},
                 {});
 }
@@ -206,7 +206,9 @@ TEST_F(StatusOperations, OrderOfBoxAndFields) {
     };
     const Case cases[] = {
         {&ReadDllVersion, 21, kSeeded, {IDC_DLL_VERSION}},
-        {&ReadDeviceInformation, 29, WithScriptedDeviceInformation(),
+        {&ReadDeviceInformation,
+         29,
+         WithScriptedDeviceInformation(),
          {IDC_SERIAL_NUMBER, IDC_FW_VERSION, IDC_DISTRIBUTOR_NAME, IDC_MODEL_NAME}},
         {&ReadGpsUtcTime, 39, kSeeded, {IDC_GPS_TIME}},
         {&ReadMemoryUsedSize, 45, kSeeded, {IDC_MEMORY_USED, IDC_MEMORY_FREE}},

@@ -20,12 +20,14 @@ const ControlSpec kAboutBox[] = {
 
 E2E_CASE(about, opens_from_system_menu) {
     e2e::AppSession app(ctx, e2e::Library::None);
-    const e2e::DialogSpec spec{"關於 Vantrel", 235, 55, kAboutBox, sizeof kAboutBox / sizeof kAboutBox[0]};
+    const e2e::DialogSpec spec{"關於 Vantrel", 235, 55, kAboutBox,
+                               sizeof kAboutBox / sizeof kAboutBox[0]};
     bool checked = false;
     const e2e::CommandOutcome outcome = app.Send(WM_SYSCOMMAND, 0x0010, 0, {}, [&](HWND box) {
         e2e::CheckDialogLayout(ctx, box, spec, "about box");
         const DWORD style = static_cast<DWORD>(GetWindowLongW(box, GWL_STYLE));
-        ctx.Expect((style & (WS_CAPTION | WS_SYSMENU | WS_VISIBLE)) == (WS_CAPTION | WS_SYSMENU | WS_VISIBLE),
+        ctx.Expect((style & (WS_CAPTION | WS_SYSMENU | WS_VISIBLE)) ==
+                       (WS_CAPTION | WS_SYSMENU | WS_VISIBLE),
                    "about box: caption, system menu, visible");
         const HWND icon = GetWindow(box, GW_CHILD);  // first in the table
         ctx.Expect(app.Ask(icon, STM_GETICON) != 0, "about box: the icon control shows an icon");

@@ -21,28 +21,29 @@ const CloseCase kCloseCases[] = {
     {"Escape, linked", true, Closing::Escape, "attach; detach by=FreeLibrary; "},
     {"close box, linked", true, Closing::CloseBox, "attach; detach by=FreeLibrary; "},
     // Enter ends the run through OK, which skips the release step.
-    {"Enter in field 1026, linked", true, Closing::EnterInSerialField, "attach; detach by=process-exit; "},
+    {"Enter in field 1026, linked", true, Closing::EnterInSerialField,
+     "attach; detach by=process-exit; "},
 };
 
 void Close(e2e::AppSession& app, Closing how) {
     switch (how) {
-        case Closing::ExitButton:
-            app.Click(IDCANCEL);
-            break;
-        case Closing::Escape: {
-            const HWND focus = app.FocusedWindow();
-            app.PostKey(focus != nullptr ? focus : app.Dialog(), VK_ESCAPE);
-            break;
-        }
-        case Closing::CloseBox:
-            app.Send(WM_SYSCOMMAND, SC_CLOSE, 0);
-            break;
-        case Closing::EnterInSerialField: {
-            const HWND field = app.Control(1026);
-            app.Ask(app.Dialog(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(field), TRUE);
-            app.PostKey(field, VK_RETURN);
-            break;
-        }
+    case Closing::ExitButton:
+        app.Click(IDCANCEL);
+        break;
+    case Closing::Escape: {
+        const HWND focus = app.FocusedWindow();
+        app.PostKey(focus != nullptr ? focus : app.Dialog(), VK_ESCAPE);
+        break;
+    }
+    case Closing::CloseBox:
+        app.Send(WM_SYSCOMMAND, SC_CLOSE, 0);
+        break;
+    case Closing::EnterInSerialField: {
+        const HWND field = app.Control(1026);
+        app.Ask(app.Dialog(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(field), TRUE);
+        app.PostKey(field, VK_RETURN);
+        break;
+    }
     }
 }
 
@@ -51,11 +52,14 @@ void Close(e2e::AppSession& app, Closing how) {
 E2E_CASE(close, ways_to_close) {
     for (const CloseCase& c : kCloseCases) {
         e2e::AppSession app(ctx, e2e::Library::Full);
-        if (c.link) app.Link();
+        if (c.link)
+            app.Link();
         Close(app, c.how);
-        if (!ctx.Expect(app.WaitForExit(10000), std::string(c.name) + ": the program ended")) continue;
+        if (!ctx.Expect(app.WaitForExit(10000), std::string(c.name) + ": the program ended"))
+            continue;
         std::string events;
-        for (const e2e::LibraryEvent& event : app.Fake().All()) events += event.line + "; ";
+        for (const e2e::LibraryEvent& event : app.Fake().All())
+            events += event.line + "; ";
         ctx.ExpectEq(events, std::string(c.events), std::string(c.name) + ": library events");
     }
 }

@@ -44,7 +44,8 @@ using Texts = std::vector<std::string>;
 // The texts in order, for comparing and printing.
 std::string Join(const Texts& texts) {
     std::string joined;
-    for (const std::string& text : texts) joined += "[" + text + "]";
+    for (const std::string& text : texts)
+        joined += "[" + text + "]";
     return joined;
 }
 
@@ -80,11 +81,14 @@ E2E_CASE(firmware, bin_file_version) {
     app.Link();
     app.SelectPort(-1);  // no port is passed, so any selection will do
     app.Fake().Take();
-    ctx.ExpectEq(app.FieldText(1020), std::wstring(L"( Bin File FW Version = ? )"), "template text");
+    ctx.ExpectEq(app.FieldText(1020), std::wstring(L"( Bin File FW Version = ? )"),
+                 "template text");
     for (const Step& step : steps) {
         const std::string what = std::string(kRead) + " result " + std::to_string(step.result);
-        std::vector<std::string> script = {std::string(kRead) + " result " + std::to_string(step.result)};
-        if (!step.version.empty()) script.push_back(std::string(kRead) + " version " + step.version);
+        std::vector<std::string> script = {std::string(kRead) + " result " +
+                                           std::to_string(step.result)};
+        if (!step.version.empty())
+            script.push_back(std::string(kRead) + " version " + step.version);
         app.Fake().Script(script);
         const std::wstring before = app.FieldText(1020);
         const std::wstring after = step.field.empty() ? before : e2e::Widen(step.field);

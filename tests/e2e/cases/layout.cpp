@@ -42,7 +42,8 @@ const ControlSpec kMainWindow[] = {
     {1016, Kind::Label, 416, 77, 109, 8, "( FW Ver = ? )", kGroup},
     {1017, Kind::Label, 416, 89, 125, 8, "( SerialNumber = ? )", kGroup},
     {1018, Kind::PushButton, 283, 147, 126, 20, "Upgrade Firmware", 0},
-    {kNoId, Kind::Label, 416, 149, 128, 17, "( Firmware file is in  c:\\abcd\\binfile\\ORLOG7_Encode.Bin )", kGroup},
+    {kNoId, Kind::Label, 416, 149, 128, 17,
+     "( Firmware file is in  c:\\abcd\\binfile\\ORLOG7_Encode.Bin )", kGroup},
     {1019, Kind::PushButton, 283, 123, 126, 20, "Read Bin File FW  Version", 0},
     {1020, Kind::Label, 416, 125, 201, 13, "( Bin File FW Version = ? )", kGroup},
     {1021, Kind::Label, 150, 303, 113, 8, "( Min. Speed limit  = ? )", kGroup},
@@ -84,7 +85,8 @@ const ControlSpec kMainWindow[] = {
 
 E2E_CASE(layout, main_window_controls) {
     e2e::AppSession app(ctx, e2e::Library::None);
-    const e2e::DialogSpec spec{"Vantrel", 637, 485, kMainWindow, sizeof kMainWindow / sizeof kMainWindow[0]};
+    const e2e::DialogSpec spec{"Vantrel", 637, 485, kMainWindow,
+                               sizeof kMainWindow / sizeof kMainWindow[0]};
     e2e::CheckDialogLayout(ctx, app.Dialog(), spec, "main window");
 }
 
@@ -116,7 +118,8 @@ BOOL CALLBACK FindComboList(HWND hwnd, LPARAM param) {
     auto* search = reinterpret_cast<ListSearch*>(param);
     DWORD processId = 0;
     GetWindowThreadProcessId(hwnd, &processId);
-    if (processId == search->processId && e2e::ClassName(hwnd) == L"ComboLBox") search->list = hwnd;
+    if (processId == search->processId && e2e::ClassName(hwnd) == L"ComboLBox")
+        search->list = hwnd;
     return TRUE;
 }
 
@@ -138,17 +141,21 @@ E2E_CASE(layout, tab_order) {
     e2e::AppSession app(ctx, e2e::Library::None);
     std::vector<int> expected;
     for (const ControlSpec& control : kMainWindow) {
-        if (control.kind != Kind::Label) expected.push_back(control.id);
+        if (control.kind != Kind::Label)
+            expected.push_back(control.id);
     }
     const HWND first = app.Control(expected.front());
     std::vector<int> walked{GetDlgCtrlID(first)};
-    for (HWND at = GetNextDlgTabItem(app.Dialog(), first, FALSE); at != nullptr && at != first && walked.size() < 200;
+    for (HWND at = GetNextDlgTabItem(app.Dialog(), first, FALSE);
+         at != nullptr && at != first && walked.size() < 200;
          at = GetNextDlgTabItem(app.Dialog(), at, FALSE)) {
         walked.push_back(GetDlgCtrlID(at));
     }
     std::string got;
     std::string want;
-    for (int id : walked) got += std::to_string(id) + " ";
-    for (int id : expected) want += std::to_string(id) + " ";
+    for (int id : walked)
+        got += std::to_string(id) + " ";
+    for (int id : expected)
+        want += std::to_string(id) + " ";
     ctx.ExpectEq(got, want, "tab stops in order");
 }

@@ -15,7 +15,8 @@ E2E_CASE(link, library_absent) {
     ctx.Expect(!box.hasIcon, "no icon");
     ctx.ExpectEq(box.buttons.size(), 1u, "OK only");
     // The tool stays usable: operations still answer, the table is empty.
-    app.ExpectResultBox(1013, "API-return", "Please link library", "into dump mode after a failed link");
+    app.ExpectResultBox(1013, "API-return", "Please link library",
+                        "into dump mode after a failed link");
     ctx.Expect(app.Fake().All().empty(), "nothing loaded or called");
 }
 
@@ -23,10 +24,12 @@ E2E_CASE(link, success_shows_nothing) {
     e2e::AppSession app(ctx, e2e::Library::Full);
     app.Link();
     const std::vector<e2e::LibraryEvent> events = app.Fake().Take();
-    ctx.Require(events.size() == 1, "only the load is logged, got " + std::to_string(events.size()) + " lines");
+    ctx.Require(events.size() == 1,
+                "only the load is logged, got " + std::to_string(events.size()) + " lines");
     ctx.ExpectEq(events[0].kind, std::string("attach"), "loaded");
     app.Fake().SetResult("KZ_ORLOG7_INTO_DUMP_MODE", 24);
-    app.ExpectResultBox(1013, "API-return", "24 return_into_dump_mode_successful", "into dump mode");
+    app.ExpectResultBox(1013, "API-return", "24 return_into_dump_mode_successful",
+                        "into dump mode");
     ctx.ExpectEq(e2e::CallsOf(app.Fake().Take()).size(), 1u, "one call");
 }
 
@@ -36,20 +39,24 @@ E2E_CASE(link, library_with_some_exports) {
     app.Link();
     app.Fake().Take();
     for (const e2e::OperationButton& button : e2e::kOperationButtons) {
-        if (!button.checked) continue;
+        if (!button.checked)
+            continue;
         const std::string what = std::string("button ") + std::to_string(button.id);
-        if (button.serialText != nullptr) app.SetFieldText(1026, e2e::Widen(button.serialText));
+        if (button.serialText != nullptr)
+            app.SetFieldText(1026, e2e::Widen(button.serialText));
         app.Fake().SetResult(button.exportName, button.listedCode);
         const bool present = e2e::PartialExports(button.exportName);
         const e2e::CommandOutcome outcome = app.Click(button.id);
         ctx.Expect(outcome.returned, what + ": the click returned");
         const std::vector<e2e::LibraryEvent> calls = e2e::CallsOf(app.Fake().Take());
-        if (!ctx.Expect(!outcome.boxes.empty(), what + ": a box")) continue;
+        if (!ctx.Expect(!outcome.boxes.empty(), what + ": a box"))
+            continue;
         const e2e::BoxSeen& box = outcome.boxes[0];
         ctx.ExpectEq(box.caption, std::wstring(L"API-return"), what + ": caption");
         if (present) {
             ctx.ExpectEq(box.text, e2e::Widen(button.listedText), what + ": text");
-            ctx.Expect(calls.size() == 1 && calls[0].name == button.exportName, what + ": called once");
+            ctx.Expect(calls.size() == 1 && calls[0].name == button.exportName,
+                       what + ": called once");
         } else {
             ctx.ExpectEq(box.text, std::wstring(L"Please link library"), what + ": text");
             ctx.ExpectEq(outcome.boxes.size(), 1u, what + ": one box");
@@ -67,6 +74,7 @@ E2E_CASE(link, twice_then_exit_releases_once) {
     app.Click(IDCANCEL);
     ctx.Require(app.WaitForExit(10000), "the program ended after Exit");
     std::string kinds;
-    for (const e2e::LibraryEvent& event : app.Fake().All()) kinds += event.line + "; ";
+    for (const e2e::LibraryEvent& event : app.Fake().All())
+        kinds += event.line + "; ";
     ctx.ExpectEq(kinds, std::string("attach; detach by=process-exit; "), "library events");
 }

@@ -7,8 +7,10 @@
 E2E_CASE(please_link, every_operation_before_linking) {
     e2e::AppSession app(ctx, e2e::Library::Full);
     for (const e2e::OperationButton& button : e2e::kOperationButtons) {
-        if (!button.checked) continue;
-        if (button.serialText != nullptr) app.SetFieldText(1026, e2e::Widen(button.serialText));
+        if (!button.checked)
+            continue;
+        if (button.serialText != nullptr)
+            app.SetFieldText(1026, e2e::Widen(button.serialText));
         app.ExpectResultBox(button.id, "API-return", "Please link library",
                             std::string("button ") + std::to_string(button.id));
     }

@@ -12,14 +12,16 @@ E2E_CASE(rig, hung_call_is_killed_and_reported) {
     e2e::AppSession app(inner, e2e::Library::Full);
     app.Link();
     app.SetCommandTimeout(1000);
-    app.Fake().Script({"KZ_ORLOG7_INTO_DUMP_MODE delayMs 8000", "KZ_ORLOG7_INTO_DUMP_MODE result 24"});
+    app.Fake().Script(
+        {"KZ_ORLOG7_INTO_DUMP_MODE delayMs 8000", "KZ_ORLOG7_INTO_DUMP_MODE result 24"});
     const DWORD start = GetTickCount();
     const e2e::CommandOutcome outcome = app.Click(1013);
     const DWORD elapsed = GetTickCount() - start;
     ctx.Expect(!outcome.returned, "the hung click is not reported as returned");
     ctx.Expect(inner.Failures() > 0, "the hang is a failure");
     ctx.Expect(app.Exited(), "the hung program was killed");
-    ctx.Expect(elapsed < 6000, "killed within the time-out, took " + std::to_string(elapsed) + " ms");
+    ctx.Expect(elapsed < 6000,
+               "killed within the time-out, took " + std::to_string(elapsed) + " ms");
 }
 
 E2E_CASE(rig, every_export_called_through_the_window) {
@@ -27,9 +29,11 @@ E2E_CASE(rig, every_export_called_through_the_window) {
     app.Link();
     app.Fake().Take();
     for (const e2e::OperationButton& button : e2e::kOperationButtons) {
-        if (!button.checked) continue;
+        if (!button.checked)
+            continue;
         const std::string what = std::string(button.exportName);
-        if (button.serialText != nullptr) app.SetFieldText(1026, e2e::Widen(button.serialText));
+        if (button.serialText != nullptr)
+            app.SetFieldText(1026, e2e::Widen(button.serialText));
         app.Fake().SetResult(button.exportName, button.listedCode);
         app.ExpectResultBox(button.id, "API-return", button.listedText, what);
         const std::vector<e2e::LibraryEvent> calls = e2e::CallsOf(app.Fake().Take());
@@ -46,15 +50,19 @@ E2E_CASE(rig, every_export_called_through_the_window) {
 E2E_CASE(rig, scripted_outputs_reach_the_window) {
     e2e::AppSession app(ctx, e2e::Library::Full);
     app.Link();
-    app.Fake().Script({"KZ_ORLOG7_READ_DLL_VERSION result 21", "KZ_ORLOG7_READ_DLL_VERSION version text:V1.23"});
-    app.ExpectResultBox(1006, "API-return", "21 return_read_dll_version__successful", "dll version");
+    app.Fake().Script(
+        {"KZ_ORLOG7_READ_DLL_VERSION result 21", "KZ_ORLOG7_READ_DLL_VERSION version text:V1.23"});
+    app.ExpectResultBox(1006, "API-return", "21 return_read_dll_version__successful",
+                        "dll version");
     ctx.ExpectEq(app.FieldText(1012), std::wstring(L"( DLL Version = V1.23 )"), "text output");
 
-    app.Fake().Script({"KZ_ORLOG7_AUTO_INTO_DUMP_MODE result 0", "KZ_ORLOG7_AUTO_INTO_DUMP_MODE scannedPort hex:0c"});
+    app.Fake().Script({"KZ_ORLOG7_AUTO_INTO_DUMP_MODE result 0",
+                       "KZ_ORLOG7_AUTO_INTO_DUMP_MODE scannedPort hex:0c"});
     app.ExpectNoBox(1022, "scan, raw byte");
     ctx.ExpectEq(app.FieldText(1023), std::wstring(L"( Auto Scan to COM 12 )"), "raw byte output");
 
-    app.Fake().Script({"KZ_ORLOG7_AUTO_INTO_DUMP_MODE result 0", "KZ_ORLOG7_AUTO_INTO_DUMP_MODE scannedPort 65"});
+    app.Fake().Script(
+        {"KZ_ORLOG7_AUTO_INTO_DUMP_MODE result 0", "KZ_ORLOG7_AUTO_INTO_DUMP_MODE scannedPort 65"});
     app.ExpectNoBox(1022, "scan, number");
     ctx.ExpectEq(app.FieldText(1023), std::wstring(L"( Auto Scan to COM 65 )"), "number output");
 }

@@ -13,8 +13,8 @@ const char kSettingSn[] = "KZ_ORLOG7_Setting_SN";
 const char kRefused[] = "'nSerial Number' error, Try again";
 
 // Types `text` into field 1026, clicks, and requires the one box `caption`/`box`.
-void ClickWith(e2e::AppSession& app, const std::wstring& text, const char* caption,
-               const char* box, const std::string& what) {
+void ClickWith(e2e::AppSession& app, const std::wstring& text, const char* caption, const char* box,
+               const std::string& what) {
     app.SetFieldText(1026, text);
     app.ExpectResultBox(1027, caption, box, what);
 }
@@ -30,7 +30,8 @@ std::vector<std::string> SentValues(e2e::AppSession& app) {
 
 std::string Join(const std::vector<std::string>& texts) {
     std::string joined;
-    for (const std::string& text : texts) joined += "[" + text + "]";
+    for (const std::string& text : texts)
+        joined += "[" + text + "]";
     return joined;
 }
 
@@ -65,7 +66,7 @@ E2E_CASE(serial_number, typed_values) {
         {L"-42", nullptr},
         {L"4.2", nullptr},
         {L"1,000", nullptr},
-        {L"4294967296", nullptr},   // above 32 bits: refused, never wrapped
+        {L"4294967296", nullptr},  // above 32 bits: refused, never wrapped
         {L"99999999999", nullptr},
         {L"\xFF11\xFF12", nullptr},  // full-width digits
         // Longer than 39 characters: refused, never cut to another number.
@@ -83,8 +84,8 @@ E2E_CASE(serial_number, typed_values) {
         } else {
             ClickWith(app, t.text, "Info", kRefused, what);
         }
-        ctx.ExpectEq(Join(SentValues(app)), Join(t.sent ? std::vector<std::string>{t.sent}
-                                                        : std::vector<std::string>{}),
+        ctx.ExpectEq(Join(SentValues(app)),
+                     Join(t.sent ? std::vector<std::string>{t.sent} : std::vector<std::string>{}),
                      what + ": values sent");
         ctx.ExpectEq(app.FieldText(1026), t.text, what + ": the field keeps its text");
     }
@@ -96,10 +97,14 @@ E2E_CASE(serial_number, result_codes) {
         const char* box;  // nullptr: none
     };
     const Code codes[] = {
-        {41, "41 return_setting_SN_successful"},   {42, "42 return_cannot_modify_SN"},
-        {27, "27 return_read_null_device_info"},   {28, "28 return_can_not_read_device_info"},
-        {12, "12 return_device_not_report"},       {40, "40 return_SN_value_is_Over"},
-        {14, nullptr},                             {26, nullptr},
+        {41, "41 return_setting_SN_successful"},
+        {42, "42 return_cannot_modify_SN"},
+        {27, "27 return_read_null_device_info"},
+        {28, "28 return_can_not_read_device_info"},
+        {12, "12 return_device_not_report"},
+        {40, "40 return_SN_value_is_Over"},
+        {14, nullptr},
+        {26, nullptr},
         {0, nullptr},
     };
     e2e::AppSession app(ctx, e2e::Library::Full);

@@ -20,19 +20,22 @@ const std::vector<int> kReadbackFields = {1008, 1009, 1010, 1011, 1021, 1038, 10
 
 std::string Repeat(const std::string& piece, int times) {
     std::string out;
-    for (int i = 0; i < times; ++i) out += piece;
+    for (int i = 0; i < times; ++i)
+        out += piece;
     return out;
 }
 
 // The 160-byte table as the write must send it.
-const std::string kTableHex = "hex:"
-                              "0079262e050019032623 01ffff01ffff"
-                              "00791e36560019010614 02ffff01ffff";
+const std::string kTableHex =
+    "hex:"
+    "0079262e050019032623 01ffff01ffff"
+    "00791e36560019010614 02ffff01ffff";
 
 std::string ExpectedTableHex() {
     std::string hex;
     for (char c : kTableHex) {
-        if (c != ' ') hex += c;
+        if (c != ' ')
+            hex += c;
     }
     return hex + Repeat("ff", 16 * 8);
 }
@@ -40,16 +43,21 @@ std::string ExpectedTableHex() {
 // The slot-0 and slot-1 lines and a slot of FF throughout, UTF-8.
 std::string FfLine(int slot) {
     return "User Point " + std::to_string(slot) +
-           "-- ?,255\xC2\xB0" "255'255.255\" , ?,255\xC2\xB0" "255'255.255\" , 255 * 100 m , Disable , ";
+           "-- ?,255\xC2\xB0"
+           "255'255.255\" , ?,255\xC2\xB0"
+           "255'255.255\" , 255 * 100 m , Disable , ";
 }
 std::string ZeroLine(int slot) {
     return "User Point " + std::to_string(slot) +
-           "-- E, 0\xC2\xB0" "0'0.0\" , N, 0\xC2\xB0" "0'0.0\" , 0 * 100 m , Disable , ";
+           "-- E, 0\xC2\xB0"
+           "0'0.0\" , N, 0\xC2\xB0"
+           "0'0.0\" , 0 * 100 m , Disable , ";
 }
 
 std::vector<std::wstring> Fields(e2e::AppSession& app) {
     std::vector<std::wstring> texts;
-    for (int id : kReadbackFields) texts.push_back(app.FieldText(id));
+    for (int id : kReadbackFields)
+        texts.push_back(app.FieldText(id));
     return texts;
 }
 
@@ -57,8 +65,10 @@ std::vector<std::wstring> Fields(e2e::AppSession& app) {
 // The result points into `calls`.
 const e2e::LibraryEvent* OneCall(e2e::CaseContext& ctx, const std::vector<e2e::LibraryEvent>& calls,
                                  const char* exportName, const std::string& what) {
-    if (!ctx.ExpectEq(calls.size(), 1u, what + ": calls")) return nullptr;
-    if (!ctx.ExpectEq(calls[0].name, std::string(exportName), what + ": export")) return nullptr;
+    if (!ctx.ExpectEq(calls.size(), 1u, what + ": calls"))
+        return nullptr;
+    if (!ctx.ExpectEq(calls[0].name, std::string(exportName), what + ": export"))
+        return nullptr;
     return &calls[0];
 }
 
@@ -85,14 +95,17 @@ void ExpectWrittenArguments(e2e::CaseContext& ctx, const e2e::LibraryEvent& call
     ctx.ExpectEq(SlotOf(call, 1), std::string("00000001"), what + ": time interval slot");
     ctx.ExpectEq(SlotOf(call, 2), std::string("ffffffff"), what + ": displacement -1 in 32 bits");
     const std::pair<const char*, const char*> values[] = {
-        {"timeInterval", "1"}, {"displacementInterval", "-1"}, {"vibration", "2"},
-        {"tag", "1"},          {"minSpeedLimit", "0"},         {"intoIdleTimer", "10"},
-        {"tagMode", "0"},      {"timeZone", "8"},              {"carSpeedLimit", "50"},
+        {"timeInterval", "1"},   {"displacementInterval", "-1"},
+        {"vibration", "2"},      {"tag", "1"},
+        {"minSpeedLimit", "0"},  {"intoIdleTimer", "10"},
+        {"tagMode", "0"},        {"timeZone", "8"},
+        {"carSpeedLimit", "50"},
     };
     for (const auto& value : values) {
         ctx.ExpectEq(call.Field(value.first), std::string(value.second), what + ": " + value.first);
     }
-    ctx.ExpectEq(call.Field("waveFilePath"), e2e::HexText("g:\\abcd\\WaveFile"), what + ": wave path");
+    ctx.ExpectEq(call.Field("waveFilePath"), e2e::HexText("g:\\abcd\\WaveFile"),
+                 what + ": wave path");
     ctx.ExpectEq(call.Field("userPoints"), ExpectedTableHex(), what + ": user-point table");
 }
 
@@ -134,13 +147,17 @@ E2E_CASE(settings, write_sends_fixed_values) {
     for (const Code& code : codes) {
         const std::string what = "write code " + std::to_string(code.code);
         app.Fake().SetResult(kWrite, code.code);
-        if (code.text != nullptr) app.ExpectResultBox(1004, "API-return", code.text, what);
-        else app.ExpectNoBox(1004, what);
+        if (code.text != nullptr)
+            app.ExpectResultBox(1004, "API-return", code.text, what);
+        else
+            app.ExpectNoBox(1004, what);
         const std::vector<e2e::LibraryEvent> calls = e2e::CallsOf(app.Fake().Take());
         const e2e::LibraryEvent* call = OneCall(ctx, calls, kWrite, what);
-        if (call == nullptr) continue;
+        if (call == nullptr)
+            continue;
         ExpectWrittenArguments(ctx, *call, 5, what);
-        if (firstCall.empty()) firstCall = WithoutPort(*call);
+        if (firstCall.empty())
+            firstCall = WithoutPort(*call);
     }
     ctx.Expect(Fields(app) == before, "the write changes no field");
 
@@ -152,7 +169,8 @@ E2E_CASE(settings, write_sends_fixed_values) {
     const e2e::LibraryEvent* call = OneCall(ctx, calls, kWrite, "port 7");
     if (call != nullptr) {
         ExpectWrittenArguments(ctx, *call, 7, "port 7");
-        ctx.Expect(WithoutPort(*call) == firstCall, "port 7: every other argument as on the first click");
+        ctx.Expect(WithoutPort(*call) == firstCall,
+                   "port 7: every other argument as on the first click");
     }
 }
 
@@ -168,8 +186,9 @@ E2E_CASE(settings, readback_of_written_values) {
     ctx.Require(write != nullptr, "the write reached the library");
 
     std::vector<std::string> script = {std::string(kRead) + " result 22"};
-    for (const char* name : {"timeInterval", "displacementInterval", "vibration", "tag",
-                             "minSpeedLimit", "userPoints", "tagMode", "timeZone", "carSpeedLimit"}) {
+    for (const char* name :
+         {"timeInterval", "displacementInterval", "vibration", "tag", "minSpeedLimit", "userPoints",
+          "tagMode", "timeZone", "carSpeedLimit"}) {
         script.push_back(std::string(kRead) + " " + name + " " + write->Field(name));
     }
     // Only the lowest-addressed byte of a four-byte output counts.
@@ -183,11 +202,12 @@ E2E_CASE(settings, readback_of_written_values) {
     if (ctx.ExpectEq(outcome.boxes.size(), 1u, "readback boxes")) {
         const e2e::BoxSeen& box = outcome.boxes[0];
         ctx.ExpectEq(box.caption, std::wstring(L"API-return"), "readback caption");
-        ctx.ExpectEq(box.text, std::wstring(L"22 return_read_setting_interval_successful"), "readback box");
+        ctx.ExpectEq(box.text, std::wstring(L"22 return_read_setting_interval_successful"),
+                     "readback box");
         for (std::size_t i = 0; i < kReadbackFields.size(); ++i) {
             const int id = kReadbackFields[i];
-            ctx.ExpectEq(box.fields.count(id) ? box.fields.at(id) : std::wstring(L"<unread>"), before[i],
-                         "field " + std::to_string(id) + " while the box is open");
+            ctx.ExpectEq(box.fields.count(id) ? box.fields.at(id) : std::wstring(L"<unread>"),
+                         before[i], "field " + std::to_string(id) + " while the box is open");
         }
     }
     std::vector<std::string> expected = {
@@ -200,10 +220,15 @@ E2E_CASE(settings, readback_of_written_values) {
         "( Tag Mode  = Tag_For_Continuous_Mode )",
         "( Time Zone = 8 )",
         "( Car Speed Limit = 50 )",
-        "User Point 0-- E, 121\xC2\xB0" "38'46.5\" , N, 25\xC2\xB0" "3'38.35\" , 1 * 100 m , Enable , ",
-        "User Point 1-- E, 121\xC2\xB0" "30'54.86\" , N, 25\xC2\xB0" "1'6.20\" , 2 * 100 m , Enable , ",
+        "User Point 0-- E, 121\xC2\xB0"
+        "38'46.5\" , N, 25\xC2\xB0"
+        "3'38.35\" , 1 * 100 m , Enable , ",
+        "User Point 1-- E, 121\xC2\xB0"
+        "30'54.86\" , N, 25\xC2\xB0"
+        "1'6.20\" , 2 * 100 m , Enable , ",
     };
-    for (int slot = 2; slot <= 9; ++slot) expected.push_back(FfLine(slot));
+    for (int slot = 2; slot <= 9; ++slot)
+        expected.push_back(FfLine(slot));
     for (std::size_t i = 0; i < kReadbackFields.size(); ++i) {
         ctx.ExpectEq(app.FieldText(kReadbackFields[i]), e2e::Widen(expected[i]),
                      "field " + std::to_string(kReadbackFields[i]));
@@ -231,26 +256,40 @@ E2E_CASE(settings, readback_codes_and_untouched_fields) {
         int code;
         const char* text;
     };
-    const Code codes[] = {{26, "26 return_not_dump_mode"}, {12, "12 return_device_not_report"},
-                          {14, nullptr}, {2, nullptr}, {0, nullptr}, {99, nullptr}};
+    const Code codes[] = {{26, "26 return_not_dump_mode"},
+                          {12, "12 return_device_not_report"},
+                          {14, nullptr},
+                          {2, nullptr},
+                          {0, nullptr},
+                          {99, nullptr}};
     for (const Code& code : codes) {
         const std::string what = "read code " + std::to_string(code.code);
         app.Fake().Script({std::string(kRead) + " result " + std::to_string(code.code),
-                           std::string(kRead) + " timeInterval 5", std::string(kRead) + " vibration 2"});
-        if (code.text != nullptr) app.ExpectResultBox(1007, "API-return", code.text, what);
-        else app.ExpectNoBox(1007, what);
+                           std::string(kRead) + " timeInterval 5",
+                           std::string(kRead) + " vibration 2"});
+        if (code.text != nullptr)
+            app.ExpectResultBox(1007, "API-return", code.text, what);
+        else
+            app.ExpectNoBox(1007, what);
         ctx.Expect(Fields(app) == templates, what + ": no field changes");
     }
 
     // Success with nothing written: user points preset to zero, and the
     // other outputs too.
     app.Fake().Script({std::string(kRead) + " result 22"});
-    app.ExpectResultBox(1007, "API-return", "22 return_read_setting_interval_successful", "empty read");
-    std::vector<std::string> zeros = {
-        "( Read Time Interval = 0 )", "( Read Displacement Interval = 0 )", "( Vibration  = Disable )",
-        "( Tag  = Disable )", "( Min. Speed limit  = 0 )", "( Into Idle Timer  = 0 minute)",
-        "( Tag Mode  = Tag_For_Continuous_Mode )", "( Time Zone = 0 )", "( Car Speed Limit = 0 )"};
-    for (int slot = 0; slot <= 9; ++slot) zeros.push_back(ZeroLine(slot));
+    app.ExpectResultBox(1007, "API-return", "22 return_read_setting_interval_successful",
+                        "empty read");
+    std::vector<std::string> zeros = {"( Read Time Interval = 0 )",
+                                      "( Read Displacement Interval = 0 )",
+                                      "( Vibration  = Disable )",
+                                      "( Tag  = Disable )",
+                                      "( Min. Speed limit  = 0 )",
+                                      "( Into Idle Timer  = 0 minute)",
+                                      "( Tag Mode  = Tag_For_Continuous_Mode )",
+                                      "( Time Zone = 0 )",
+                                      "( Car Speed Limit = 0 )"};
+    for (int slot = 0; slot <= 9; ++slot)
+        zeros.push_back(ZeroLine(slot));
     for (std::size_t i = 0; i < kReadbackFields.size(); ++i) {
         ctx.ExpectEq(app.FieldText(kReadbackFields[i]), e2e::Widen(zeros[i]),
                      "empty read field " + std::to_string(kReadbackFields[i]));
@@ -258,11 +297,15 @@ E2E_CASE(settings, readback_codes_and_untouched_fields) {
 
     // Vibration 1 leaves 1010 as the last reading set it; the rest change.
     app.Fake().Script({std::string(kRead) + " result 22", std::string(kRead) + " vibration 1",
-                       std::string(kRead) + " timeZone -13", std::string(kRead) + " carSpeedLimit 251",
+                       std::string(kRead) + " timeZone -13",
+                       std::string(kRead) + " carSpeedLimit 251",
                        std::string(kRead) + " timeInterval -2"});
-    app.ExpectResultBox(1007, "API-return", "22 return_read_setting_interval_successful", "vibration 1");
-    ctx.ExpectEq(app.FieldText(1010), std::wstring(L"( Vibration  = Disable )"), "vibration 1: field 1010 kept");
-    ctx.ExpectEq(app.FieldText(1008), std::wstring(L"( Read Time Interval = -2 )"), "time interval -2");
+    app.ExpectResultBox(1007, "API-return", "22 return_read_setting_interval_successful",
+                        "vibration 1");
+    ctx.ExpectEq(app.FieldText(1010), std::wstring(L"( Vibration  = Disable )"),
+                 "vibration 1: field 1010 kept");
+    ctx.ExpectEq(app.FieldText(1008), std::wstring(L"( Read Time Interval = -2 )"),
+                 "time interval -2");
     ctx.ExpectEq(app.FieldText(1044), std::wstring(L"( Time Zone = 0 )"), "time zone -13");
     ctx.ExpectEq(app.FieldText(1045), std::wstring(L"( Car Speed Limit = 0 )"), "car speed 251");
 }

@@ -18,8 +18,8 @@ struct Readout {
 };
 
 const Readout kDllVersion = {1006, "KZ_ORLOG7_READ_DLL_VERSION", {1012}, false};
-const Readout kDeviceInformation = {1015, "KZ_ORLOG7_READ_DEVICE_INFORMATION",
-                                    {1017, 1016, 1043, 1046}, true};
+const Readout kDeviceInformation = {
+    1015, "KZ_ORLOG7_READ_DEVICE_INFORMATION", {1017, 1016, 1043, 1046}, true};
 const Readout kGpsTime = {1024, "KZ_ORLOG7_READ_GPS_UTC_TIME_DATE", {1025}, false};
 const Readout kMemory = {1039, "KZ_ORLOG7_READ_MEMORY_USED_SIZE", {1040, 1041}, false};
 
@@ -87,8 +87,12 @@ std::size_t SlotCount(const e2e::LibraryEvent& call) {
     return slots == "-" ? 0 : (slots.size() + 1) / 9;
 }
 
-std::string Repeat(char c, std::size_t n) { return std::string(n, c); }
-std::string HexFill(char c, std::size_t n) { return e2e::HexText(Repeat(c, n)); }
+std::string Repeat(char c, std::size_t n) {
+    return std::string(n, c);
+}
+std::string HexFill(char c, std::size_t n) {
+    return e2e::HexText(Repeat(c, n));
+}
 
 }  // namespace
 
@@ -99,13 +103,17 @@ E2E_CASE(status, dll_version) {
     const std::string full = "( DLL Version = " + Repeat('V', 20) + " )";
     const Step steps[] = {
         {{"version text:2.1.0"}, 26, nullptr, {}},
-        {{"version text:2.1.0"}, 21, "21 return_read_dll_version__successful",
+        {{"version text:2.1.0"},
+         21,
+         "21 return_read_dll_version__successful",
          {"( DLL Version = 2.1.0 )"}},
         {{"version text:9.9"}, 0, nullptr, {}},
         {{"version text:9.9"}, 99, nullptr, {}},
         {{}, 21, "21 return_read_dll_version__successful", {"( DLL Version =  )"}},
         // Filled to its last byte, no terminator: the twenty bytes and no more.
-        {{"version " + HexFill('V', 20)}, 21, "21 return_read_dll_version__successful",
+        {{"version " + HexFill('V', 20)},
+         21,
+         "21 return_read_dll_version__successful",
          {full.c_str()}},
     };
     for (const Step& step : steps) {
@@ -119,12 +127,12 @@ E2E_CASE(status, device_information) {
     app.Link();
     app.SelectPort(7);
     app.Fake().Take();
-    const std::vector<std::string> outputs = {"serialNumber 4294967295", "firmwareVersion text:1.05",
-                                              "distributorName text:Acme Ltd",
-                                              "modelName text:ORLOG7"};
-    const std::vector<const char*> written = {
-        "( SerialNumber = 4294967295 )", "( FW Ver = 1.05 )",
-        "( Distributor Name = Acme Ltd )", "( Model Name = ORLOG7 )"};
+    const std::vector<std::string> outputs = {
+        "serialNumber 4294967295", "firmwareVersion text:1.05", "distributorName text:Acme Ltd",
+        "modelName text:ORLOG7"};
+    const std::vector<const char*> written = {"( SerialNumber = 4294967295 )", "( FW Ver = 1.05 )",
+                                              "( Distributor Name = Acme Ltd )",
+                                              "( Model Name = ORLOG7 )"};
     const std::string fullFw = "( FW Ver = " + Repeat('F', 8) + " )";
     const std::string fullDistributor = "( Distributor Name = " + Repeat('D', 32) + " )";
     const std::string fullModel = "( Model Name = " + Repeat('M', 32) + " )";
@@ -135,12 +143,15 @@ E2E_CASE(status, device_information) {
         {{"serialNumber 0"}, 28, "28 return_can_not_read_device_info", {}},
         // Not listed: the fields are written from whatever came back, no box.
         // Outputs the library leaves alone show as empty and 0.
-        {{"serialNumber 0"}, 12, nullptr,
+        {{"serialNumber 0"},
+         12,
+         nullptr,
          {"( SerialNumber = 0 )", "( FW Ver =  )", "( Distributor Name =  )", "( Model Name =  )"}},
         // Every text filled to its last byte without a terminator.
         {{"serialNumber 1", "firmwareVersion " + HexFill('F', 8),
           "distributorName " + HexFill('D', 32), "modelName " + HexFill('M', 32)},
-         29, "29 return_read_device_info_successful",
+         29,
+         "29 return_read_device_info_successful",
          {"( SerialNumber = 1 )", fullFw.c_str(), fullDistributor.c_str(), fullModel.c_str()}},
     };
     for (const Step& step : steps) {
@@ -156,15 +167,19 @@ E2E_CASE(status, gps_time) {
     app.Link();
     app.SelectPort(-1);
     app.Fake().Take();
-    const std::vector<std::string> example = {"hour 9",  "minute 5", "second 3",
-                                              "year 7",  "month 12", "day 25"};
+    const std::vector<std::string> example = {"hour 9", "minute 5", "second 3",
+                                              "year 7", "month 12", "day 25"};
     const Step steps[] = {
         {example, 38, "38 return_read_gps_utc_time_invalid", {}},
         {example, 26, "26 return_not_dump_mode", {}},
-        {example, 39, "39 return_read_gps_utc_time_successful",
+        {example,
+         39,
+         "39 return_read_gps_utc_time_successful",
          {"( GPS UTC = 9:5:3  ,  25,12,7 )"}},
         // Not listed: written without a box, values as delivered.
-        {{"hour 24", "minute 60", "second 0", "year 255", "month 13", "day 0"}, 0, nullptr,
+        {{"hour 24", "minute 60", "second 0", "year 255", "month 13", "day 0"},
+         0,
+         nullptr,
          {"( GPS UTC = 24:60:0  ,  0,13,255 )"}},
         // Nothing written by the library: zeros.
         {{}, 39, "39 return_read_gps_utc_time_successful", {"( GPS UTC = 0:0:0  ,  0,0,0 )"}},
@@ -184,16 +199,26 @@ E2E_CASE(status, memory_used) {
     const Step steps[] = {
         {{"usedSize 1048576"}, 12, "12 return_device_not_report", {}},
         {{"usedSize 1048576"}, 26, "26 return_not_dump_mode", {}},
-        {{"usedSize 1048576"}, 45, "45 return_read_memory_used_size_successful",
+        {{"usedSize 1048576"},
+         45,
+         "45 return_read_memory_used_size_successful",
          {"( Memory Used Size = 1048576 Bytes )", "( Free Memory Size = 2949120 Bytes )"}},
-        {{"usedSize 0"}, 45, "45 return_read_memory_used_size_successful",
+        {{"usedSize 0"},
+         45,
+         "45 return_read_memory_used_size_successful",
          {"( Memory Used Size = 0 Bytes )", "( Free Memory Size = 3997696 Bytes )"}},
-        {{"usedSize 4000000"}, 45, "45 return_read_memory_used_size_successful",
+        {{"usedSize 4000000"},
+         45,
+         "45 return_read_memory_used_size_successful",
          {"( Memory Used Size = 4000000 Bytes )", "( Free Memory Size = -2304 Bytes )"}},
         // Not listed: written without a box.
-        {{"usedSize -1"}, 99, nullptr,
+        {{"usedSize -1"},
+         99,
+         nullptr,
          {"( Memory Used Size = -1 Bytes )", "( Free Memory Size = 3997697 Bytes )"}},
-        {{}, 45, "45 return_read_memory_used_size_successful",
+        {{},
+         45,
+         "45 return_read_memory_used_size_successful",
          {"( Memory Used Size = 0 Bytes )", "( Free Memory Size = 3997696 Bytes )"}},
     };
     for (const Step& step : steps) {

@@ -69,7 +69,8 @@ std::wstring ClassName(HWND hwnd) {
 
 std::wstring WindowText(HWND hwnd) {
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kMessageTimeoutMs, &length)) {
+    if (!SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kMessageTimeoutMs,
+                             &length)) {
         return L"<no answer>";
     }
     std::wstring text(length + 1, L'\0');
@@ -84,7 +85,8 @@ std::wstring WindowText(HWND hwnd) {
 
 std::vector<ChildWindow> ReadChildren(HWND parent) {
     std::vector<ChildWindow> children;
-    for (HWND hwnd = GetWindow(parent, GW_CHILD); hwnd != nullptr; hwnd = GetWindow(hwnd, GW_HWNDNEXT)) {
+    for (HWND hwnd = GetWindow(parent, GW_CHILD); hwnd != nullptr;
+         hwnd = GetWindow(hwnd, GW_HWNDNEXT)) {
         ChildWindow child;
         child.hwnd = hwnd;
         child.className = ClassName(hwnd);
@@ -107,7 +109,8 @@ AppSession::AppSession(CaseContext& ctx, Library library, const LaunchOptions& o
 AppSession::~AppSession() {
     // A script line the fake could not read would silently test nothing.
     for (const LibraryEvent& event : fake_.All()) {
-        if (event.kind == "error") ctx_.Fail("fake library: " + event.line);
+        if (event.kind == "error")
+            ctx_.Fail("fake library: " + event.line);
     }
     if (process_ != nullptr) {
         if (!Exited()) {
@@ -120,7 +123,8 @@ AppSession::~AppSession() {
 }
 
 void AppSession::PlaceLibrary(Library library, const std::wstring& folder) {
-    if (library == Library::None) return;
+    if (library == Library::None)
+        return;
     const RigPaths& paths = ctx_.Paths();
     std::wstring source;
     if (library == Library::Emulator) {
@@ -131,7 +135,8 @@ void AppSession::PlaceLibrary(Library library, const std::wstring& folder) {
                                                             : L"\\fake_orlog7_partial.dll");
     }
     const std::wstring placed = folder + L"\\ORLOG7_DLL.dll";
-    ctx_.Require(CopyFileW(source.c_str(), placed.c_str(), FALSE) != FALSE, "copy " + Narrow(source));
+    ctx_.Require(CopyFileW(source.c_str(), placed.c_str(), FALSE) != FALSE,
+                 "copy " + Narrow(source));
 }
 
 void AppSession::Launch(Library library, const LaunchOptions& options) {
@@ -157,7 +162,8 @@ void AppSession::Launch(Library library, const LaunchOptions& options) {
         const bool ok = handle != INVALID_HANDLE_VALUE &&
                         WriteFile(handle, file.second.data(), size, &written, nullptr) != FALSE &&
                         written == size;
-        if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
+        if (handle != INVALID_HANDLE_VALUE)
+            CloseHandle(handle);
         ctx_.Require(ok, "write " + Narrow(path));
     }
     const std::wstring script = dir_ + L"\\fake-script.txt";
@@ -187,7 +193,8 @@ void AppSession::Launch(Library library, const LaunchOptions& options) {
                 dialog_ = hwnd;
             }
         }
-        if (dialog_ == nullptr) Sleep(kPollMs);
+        if (dialog_ == nullptr)
+            Sleep(kPollMs);
     }
     if (dialog_ == nullptr) {
         Kill("its main window did not appear");
@@ -201,29 +208,34 @@ void AppSession::Kill(const std::string& why) {
     WaitForSingleObject(process_, kBoxCloseTimeoutMs);
 }
 
-bool AppSession::Exited() const { return WaitForSingleObject(process_, 0) == WAIT_OBJECT_0; }
+bool AppSession::Exited() const {
+    return WaitForSingleObject(process_, 0) == WAIT_OBJECT_0;
+}
 
 bool AppSession::WaitForExit(DWORD timeoutMs) {
     return WaitForSingleObject(process_, timeoutMs) == WAIT_OBJECT_0;
 }
 
-std::wstring AppSession::FieldText(int id) const { return WindowText(Control(id)); }
+std::wstring AppSession::FieldText(int id) const {
+    return WindowText(Control(id));
+}
 
 void AppSession::SetFieldText(int id, const std::wstring& text) {
     DWORD_PTR result = 0;
-    SendMessageTimeoutW(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG,
-                        kMessageTimeoutMs, &result);
+    SendMessageTimeoutW(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                        SMTO_ABORTIFHUNG, kMessageTimeoutMs, &result);
 }
 
 void AppSession::SelectPort(int position) {
     DWORD_PTR result = 0;
-    SendMessageTimeoutW(Control(1005), CB_SETCURSEL, static_cast<WPARAM>(position), 0, SMTO_ABORTIFHUNG,
-                        kMessageTimeoutMs, &result);
+    SendMessageTimeoutW(Control(1005), CB_SETCURSEL, static_cast<WPARAM>(position), 0,
+                        SMTO_ABORTIFHUNG, kMessageTimeoutMs, &result);
 }
 
 LRESULT AppSession::Ask(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) const {
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutW(hwnd, message, wParam, lParam, SMTO_ABORTIFHUNG, kMessageTimeoutMs, &result)) {
+    if (!SendMessageTimeoutW(hwnd, message, wParam, lParam, SMTO_ABORTIFHUNG, kMessageTimeoutMs,
+                             &result)) {
         return -1;
     }
     return static_cast<LRESULT>(result);
@@ -232,7 +244,8 @@ LRESULT AppSession::Ask(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) c
 HWND AppSession::FocusedWindow() const {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    if (!GetGUIThreadInfo(GetWindowThreadProcessId(dialog_, nullptr), &info)) return nullptr;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(dialog_, nullptr), &info))
+        return nullptr;
     return info.hwndFocus;
 }
 
@@ -246,16 +259,19 @@ void AppSession::Link() {
 }
 
 void AppSession::PostKey(HWND target, WPARAM key) {
-    const LPARAM scanCode = static_cast<LPARAM>(MapVirtualKeyW(static_cast<UINT>(key), MAPVK_VK_TO_VSC));
+    const LPARAM scanCode =
+        static_cast<LPARAM>(MapVirtualKeyW(static_cast<UINT>(key), MAPVK_VK_TO_VSC));
     PostMessageW(target, WM_KEYDOWN, key, 1 | (scanCode << 16));
 }
 
 CommandOutcome AppSession::Click(int id, const std::vector<int>& snapshot,
                                  const std::function<void(HWND)>& inspect) {
-    return Send(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Control(id)), snapshot, inspect);
+    return Send(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Control(id)),
+                snapshot, inspect);
 }
 
-CommandOutcome AppSession::Send(UINT message, WPARAM wParam, LPARAM lParam, const std::vector<int>& snapshot,
+CommandOutcome AppSession::Send(UINT message, WPARAM wParam, LPARAM lParam,
+                                const std::vector<int>& snapshot,
                                 const std::function<void(HWND)>& inspect) {
     CommandOutcome outcome;
     // Heap-held: if the program hangs, the helper may outlive this call.
@@ -275,8 +291,10 @@ CommandOutcome AppSession::Send(UINT message, WPARAM wParam, LPARAM lParam, cons
         }
         for (HWND box : ProcessDialogs(processId_)) {
             bool seen = false;
-            for (HWND old : handled) seen = seen || old == box;
-            if (seen || !IsWindowVisible(box)) continue;
+            for (HWND old : handled)
+                seen = seen || old == box;
+            if (seen || !IsWindowVisible(box))
+                continue;
             handled.push_back(box);
 
             BoxSeen read;
@@ -292,20 +310,24 @@ CommandOutcome AppSession::Send(UINT message, WPARAM wParam, LPARAM lParam, cons
                     read.text = child.text;
                 }
                 // Wine keeps the icon control visible with no icon in it.
-                if (visible && child.className == L"Static" && (child.style & SS_TYPEMASK) == SS_ICON &&
-                    Ask(child.hwnd, STM_GETICON) != 0) {
+                if (visible && child.className == L"Static" &&
+                    (child.style & SS_TYPEMASK) == SS_ICON && Ask(child.hwnd, STM_GETICON) != 0) {
                     read.hasIcon = true;
                 }
-                if (visible && IsPushButton(child)) read.buttons.push_back(child.text);
+                if (visible && IsPushButton(child))
+                    read.buttons.push_back(child.text);
             }
-            for (int field : snapshot) read.fields[field] = FieldText(field);
-            if (inspect) inspect(box);
+            for (int field : snapshot)
+                read.fields[field] = FieldText(field);
+            if (inspect)
+                inspect(box);
             outcome.boxes.push_back(read);
 
             PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                          reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
             const DWORD closing = GetTickCount();
-            while (IsWindow(box) && GetTickCount() - closing < kBoxCloseTimeoutMs) Sleep(1);
+            while (IsWindow(box) && GetTickCount() - closing < kBoxCloseTimeoutMs)
+                Sleep(1);
             if (IsWindow(box)) {
                 Kill("a box \"" + Narrow(read.caption) + "\" did not close on OK");
                 break;

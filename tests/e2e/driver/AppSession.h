@@ -36,10 +36,10 @@ struct ChildWindow {
 // A dialog box that opened while a command ran.
 struct BoxSeen {
     std::wstring caption;
-    std::wstring text;        // control 0xFFFF of a message box
+    std::wstring text;  // control 0xFFFF of a message box
     bool ownedByMainWindow = false;
     bool hasOwner = false;
-    bool hasIcon = false;     // a visible icon control
+    bool hasIcon = false;               // a visible icon control
     std::vector<std::wstring> buttons;  // visible push buttons, in order
     std::vector<ChildWindow> children;
     std::map<int, std::wstring> fields;  // main-window fields read while it was open

@@ -27,13 +27,18 @@ std::string Describe(const std::string& value) {
     return text + "\"";
 }
 
-std::string Describe(const std::wstring& value) { return Describe(Narrow(value)); }
+std::string Describe(const std::wstring& value) {
+    return Describe(Narrow(value));
+}
 
-std::string Describe(long long value) { return std::to_string(value); }
+std::string Describe(long long value) {
+    return std::to_string(value);
+}
 
 void CaseContext::Fail(const std::string& what) {
     ++failures_;
-    if (echo_) std::printf("  failure: %s\n", what.c_str());
+    if (echo_)
+        std::printf("  failure: %s\n", what.c_str());
 }
 
 std::wstring CaseContext::NewScratchDir() {
@@ -44,7 +49,8 @@ std::wstring CaseContext::NewScratchDir() {
     CreateDirectoryW(dir.c_str(), nullptr);
     dir += L"\\" + std::to_wstring(++scratchCount_);
     CreateDirectoryW(dir.c_str(), nullptr);
-    Require(GetFileAttributesW(dir.c_str()) != INVALID_FILE_ATTRIBUTES, "create scratch folder " + Narrow(dir));
+    Require(GetFileAttributesW(dir.c_str()) != INVALID_FILE_ATTRIBUTES,
+            "create scratch folder " + Narrow(dir));
     return dir;
 }
 

@@ -10,8 +10,8 @@
 namespace e2e {
 
 struct RigPaths {
-    std::wstring app;        // Vantrel.exe as built
-    std::wstring fakesDir;   // folder of the built fake libraries
+    std::wstring app;       // Vantrel.exe as built
+    std::wstring fakesDir;  // folder of the built fake libraries
     std::wstring scratchRoot;
     // Optional (empty when not given): the logger emulator's ORLOG7_DLL.dll
     // and its fixture tool, for the cases that run on the emulator.
@@ -25,13 +25,27 @@ struct CaseAbort {};
 std::string Describe(const std::string& value);
 std::string Describe(const std::wstring& value);
 std::string Describe(long long value);
-inline std::string Describe(int value) { return Describe(static_cast<long long>(value)); }
-inline std::string Describe(unsigned value) { return Describe(static_cast<long long>(value)); }
-inline std::string Describe(long value) { return Describe(static_cast<long long>(value)); }
-inline std::string Describe(unsigned long value) { return Describe(static_cast<long long>(value)); }
-inline std::string Describe(bool value) { return value ? "true" : "false"; }
-inline std::string Describe(const char* value) { return Describe(std::string(value)); }
-inline std::string Describe(const wchar_t* value) { return Describe(std::wstring(value)); }
+inline std::string Describe(int value) {
+    return Describe(static_cast<long long>(value));
+}
+inline std::string Describe(unsigned value) {
+    return Describe(static_cast<long long>(value));
+}
+inline std::string Describe(long value) {
+    return Describe(static_cast<long long>(value));
+}
+inline std::string Describe(unsigned long value) {
+    return Describe(static_cast<long long>(value));
+}
+inline std::string Describe(bool value) {
+    return value ? "true" : "false";
+}
+inline std::string Describe(const char* value) {
+    return Describe(std::string(value));
+}
+inline std::string Describe(const wchar_t* value) {
+    return Describe(std::wstring(value));
+}
 
 class CaseContext {
 public:
@@ -44,12 +58,14 @@ public:
 
     void Fail(const std::string& what);
     bool Expect(bool ok, const std::string& what) {
-        if (!ok) Fail(what);
+        if (!ok)
+            Fail(what);
         return ok;
     }
     template <typename A, typename E>
     bool ExpectEq(const A& actual, const E& expected, const std::string& what) {
-        if (actual == expected) return true;
+        if (actual == expected)
+            return true;
         Fail(what + ": got " + Describe(actual) + ", expected " + Describe(expected));
         return false;
     }
@@ -88,10 +104,10 @@ struct CaseRegistrar {
 }  // namespace e2e
 
 // E2E_CASE(group, name) { ... uses ctx ... }
-#define E2E_CASE(group, name)                                                    \
-    static void e2e_case_##group##_##name(::e2e::CaseContext& ctx);               \
-    static const ::e2e::CaseRegistrar e2e_registrar_##group##_##name(#group, #name, \
-                                                                    &e2e_case_##group##_##name); \
+#define E2E_CASE(group, name)                                                                     \
+    static void e2e_case_##group##_##name(::e2e::CaseContext& ctx);                               \
+    static const ::e2e::CaseRegistrar e2e_registrar_##group##_##name(#group, #name,               \
+                                                                     &e2e_case_##group##_##name); \
     static void e2e_case_##group##_##name(::e2e::CaseContext& ctx)
 
 #endif

@@ -30,9 +30,9 @@ constexpr int kNoId = -1;  // a fixed label without an identifier
 struct ControlSpec {
     int id;
     Kind kind;
-    int x, y, w, h;     // dialog units
-    const char* text;   // UTF-8; nullptr: any text that is not empty
-    DWORD extraStyle;   // style bits required on top of the kind's
+    int x, y, w, h;    // dialog units
+    const char* text;  // UTF-8; nullptr: any text that is not empty
+    DWORD extraStyle;  // style bits required on top of the kind's
 };
 
 struct DialogSpec {
@@ -52,7 +52,8 @@ struct DialogUnits {
 bool DeriveDialogUnits(HWND dialog, int width, int height, DialogUnits* units);
 
 // Every check of the table, failures recorded in `ctx` with `what` in front.
-void CheckDialogLayout(CaseContext& ctx, HWND dialog, const DialogSpec& spec, const std::string& what);
+void CheckDialogLayout(CaseContext& ctx, HWND dialog, const DialogSpec& spec,
+                       const std::string& what);
 
 }  // namespace e2e
 

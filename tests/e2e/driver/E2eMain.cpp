@@ -46,14 +46,17 @@ LONG WINAPI OnCrash(EXCEPTION_POINTERS* info) {
 bool Selected(const e2e::CaseEntry& entry, const std::vector<std::string>& patterns) {
     const std::string full = std::string(entry.group) + "." + entry.name;
     for (const std::string& pattern : patterns) {
-        if (pattern == entry.group || pattern == full) return true;
+        if (pattern == entry.group || pattern == full)
+            return true;
     }
     return false;
 }
 
 void Usage() {
-    std::printf("usage: vantrel_e2e --app PATH --fakes DIR --scratch DIR [--emulator DLL] [--fixtures EXE]\n"
-                "                   [--list] [--timeout S] GROUP[.CASE]...\n");
+    std::printf(
+        "usage: vantrel_e2e --app PATH --fakes DIR --scratch DIR [--emulator DLL] [--fixtures "
+        "EXE]\n"
+        "                   [--list] [--timeout S] GROUP[.CASE]...\n");
 }
 
 }  // namespace
@@ -93,7 +96,8 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
-    if (paths.app.empty() || paths.fakesDir.empty() || paths.scratchRoot.empty() || patterns.empty()) {
+    if (paths.app.empty() || paths.fakesDir.empty() || paths.scratchRoot.empty() ||
+        patterns.empty()) {
         Usage();
         return 2;
     }
@@ -103,7 +107,8 @@ int main(int argc, char** argv) {
     int passed = 0;
     int failed = 0;
     for (const e2e::CaseEntry& entry : e2e::RegisteredCases()) {
-        if (!Selected(entry, patterns)) continue;
+        if (!Selected(entry, patterns))
+            continue;
         const std::string name = std::string(entry.group) + "." + entry.name;
         std::printf("[ RUN      ] %s\n", name.c_str());
         const DWORD start = GetTickCount();

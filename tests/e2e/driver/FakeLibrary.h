@@ -12,10 +12,10 @@ namespace e2e {
 
 // Which library sits beside Vantrel.exe in a session.
 enum class Library {
-    None,     // no ORLOG7_DLL.dll at all
-    Full,     // all fourteen exports
-    Partial,  // only the names of fakelib/ORLOG7_DLL_partial.def
-    Emulator, // the logger emulator (--emulator); it writes no fake log
+    None,      // no ORLOG7_DLL.dll at all
+    Full,      // all fourteen exports
+    Partial,   // only the names of fakelib/ORLOG7_DLL_partial.def
+    Emulator,  // the logger emulator (--emulator); it writes no fake log
 };
 
 // The exports of the partial fake (keep in step with ORLOG7_DLL_partial.def).
@@ -23,10 +23,10 @@ bool PartialExports(const std::string& exportName);
 
 // One line of the log.
 struct LibraryEvent {
-    std::string kind;    // attach, call, detach, error
-    std::string name;    // the export, for calls
+    std::string kind;  // attach, call, detach, error
+    std::string name;  // the export, for calls
     std::map<std::string, std::string> fields;
-    std::string line;    // as logged
+    std::string line;  // as logged
 
     std::string Field(const std::string& key) const {
         auto it = fields.find(key);

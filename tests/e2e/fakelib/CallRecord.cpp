@@ -80,12 +80,14 @@ void CallRecord::Text(const char* name, const char* text) {
         return;
     }
     std::size_t length = 0;
-    while (length < kTextLogLimit && text[length] != '\0') ++length;
+    while (length < kTextLogLimit && text[length] != '\0')
+        ++length;
     line_ += std::string(" ") + name + "=" + Hex(text, length);
 }
 
 void CallRecord::Bytes(const char* name, const void* data, std::size_t size) {
-    line_ += std::string(" ") + name + "=" + (data == nullptr ? std::string("null") : Hex(data, size));
+    line_ +=
+        std::string(" ") + name + "=" + (data == nullptr ? std::string("null") : Hex(data, size));
 }
 
 void CallRecord::NumberOutput(const char* name, void* out, std::size_t size) {

@@ -26,9 +26,12 @@ std::string ReadWholeFile(const wchar_t* path) {
 }
 
 int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
     return -1;
 }
 
@@ -58,9 +61,11 @@ bool ParseNumber(const std::string& text, int64_t* number) {
 
 // Splits off the next blank-separated word of `line` starting at `*pos`.
 std::string NextWord(const std::string& line, std::size_t* pos) {
-    while (*pos < line.size() && line[*pos] == ' ') ++*pos;
+    while (*pos < line.size() && line[*pos] == ' ')
+        ++*pos;
     const std::size_t start = *pos;
-    while (*pos < line.size() && line[*pos] != ' ') ++*pos;
+    while (*pos < line.size() && line[*pos] != ' ')
+        ++*pos;
     return line.substr(start, *pos - start);
 }
 
@@ -71,18 +76,23 @@ ExportScript::ExportScript(const wchar_t* path, const char* exportName) {
     std::size_t lineStart = 0;
     while (lineStart < content.size()) {
         std::size_t lineEnd = content.find('\n', lineStart);
-        if (lineEnd == std::string::npos) lineEnd = content.size();
+        if (lineEnd == std::string::npos)
+            lineEnd = content.size();
         std::string line = content.substr(lineStart, lineEnd - lineStart);
         lineStart = lineEnd + 1;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.empty() || line[0] == '#') continue;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.empty() || line[0] == '#')
+            continue;
 
         std::size_t pos = 0;
         const std::string name = NextWord(line, &pos);
-        if (name != exportName) continue;
+        if (name != exportName)
+            continue;
         ScriptValue value;
         value.key = NextWord(line, &pos);
-        if (pos < line.size()) ++pos;  // the one blank before the value
+        if (pos < line.size())
+            ++pos;  // the one blank before the value
         const std::string raw = line.substr(pos);
         bool ok = false;
         if (raw.compare(0, 5, "text:") == 0) {
@@ -123,7 +133,8 @@ const ScriptValue* ExportScript::Find(const char* key) const {
 std::string ExportScript::UnusedKeys() const {
     std::string keys;
     for (const ScriptValue& value : values_) {
-        if (!value.used) keys += (keys.empty() ? "" : ",") + value.key;
+        if (!value.used)
+            keys += (keys.empty() ? "" : ",") + value.key;
     }
     return keys;
 }

@@ -97,9 +97,9 @@ Orlog7Result ORLOG7_CALL KZ_ORLOG7_READ_DLL_VERSION(char* version) {
     return call.Finish();
 }
 
-Orlog7Result ORLOG7_CALL KZ_ORLOG7_READ_DEVICE_INFORMATION(
-    Orlog7Port port, uint32_t* serialNumber, char* firmwareVersion, char* distributorName,
-    char* modelName) {
+Orlog7Result ORLOG7_CALL KZ_ORLOG7_READ_DEVICE_INFORMATION(Orlog7Port port, uint32_t* serialNumber,
+                                                           char* firmwareVersion,
+                                                           char* distributorName, char* modelName) {
     CallRecord call("KZ_ORLOG7_READ_DEVICE_INFORMATION", FAKE_SLOTS(), 5);
     call.Number("port", port);
     call.NumberOutput("serialNumber", serialNumber, 4);
@@ -109,8 +109,9 @@ Orlog7Result ORLOG7_CALL KZ_ORLOG7_READ_DEVICE_INFORMATION(
     return call.Finish();
 }
 
-Orlog7Result ORLOG7_CALL KZ_ORLOG7_READ_GPS_UTC_TIME_DATE(
-    uint8_t* hour, uint8_t* minute, uint8_t* second, uint8_t* year, uint8_t* month, uint8_t* day) {
+Orlog7Result ORLOG7_CALL KZ_ORLOG7_READ_GPS_UTC_TIME_DATE(uint8_t* hour, uint8_t* minute,
+                                                          uint8_t* second, uint8_t* year,
+                                                          uint8_t* month, uint8_t* day) {
     CallRecord call("KZ_ORLOG7_READ_GPS_UTC_TIME_DATE", FAKE_SLOTS(), 6);
     call.NumberOutput("hour", hour, 1);
     call.NumberOutput("minute", minute, 1);
