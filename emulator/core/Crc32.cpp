@@ -13,4 +13,14 @@ uint32_t Crc32(const uint8_t* data, size_t size) {
     return ~crc;
 }
 
+bool HasCrc32Trailer(const uint8_t* data, size_t size, size_t minBody) {
+    if (size < minBody + 4) {
+        return false;
+    }
+    const size_t body = size - 4;
+    const uint32_t stored = uint32_t{data[body]} | uint32_t{data[body + 1]} << 8 |
+                            uint32_t{data[body + 2]} << 16 | uint32_t{data[body + 3]} << 24;
+    return stored == Crc32(data, body);
+}
+
 }  // namespace orlog7emu

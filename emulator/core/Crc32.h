@@ -10,6 +10,10 @@ namespace orlog7emu {
 
 uint32_t Crc32(const uint8_t* data, size_t size);
 
+// True when `size` bytes end in the little-endian CRC-32 of the bytes before
+// it and leave at least `minBody` bytes of body.
+bool HasCrc32Trailer(const uint8_t* data, size_t size, size_t minBody);
+
 }  // namespace orlog7emu
 
 #endif

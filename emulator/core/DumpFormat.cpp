@@ -32,14 +32,10 @@ Bytes EncodeDump(const LoggerState& state, int64_t now) {
 }
 
 bool DecodeDump(const Bytes& bytes, DumpContents& contents) {
-    if (bytes.size() < kDumpHeaderSize + 4) {
+    if (!HasCrc32Trailer(bytes.data(), bytes.size(), kDumpHeaderSize)) {
         return false;
     }
     const size_t body = bytes.size() - 4;
-    ByteReader trailer(bytes.data() + body, 4);
-    if (trailer.U32() != Crc32(bytes.data(), body)) {
-        return false;
-    }
 
     ByteReader in(bytes.data(), body);
     uint8_t magic[4];

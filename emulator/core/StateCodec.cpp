@@ -67,14 +67,10 @@ Bytes EncodeState(const LoggerState& state) {
 }
 
 bool DecodeState(const Bytes& bytes, LoggerState& state) {
-    if (bytes.size() < 4 + 4) {
+    if (!HasCrc32Trailer(bytes.data(), bytes.size(), 4)) {
         return false;
     }
     const size_t body = bytes.size() - 4;
-    ByteReader trailer(bytes.data() + body, 4);
-    if (trailer.U32() != Crc32(bytes.data(), body)) {
-        return false;
-    }
 
     ByteReader in(bytes.data(), body);
     uint8_t magic[4];
