@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "FakeWindow.h"
+#include "tests/common/ExpectedSettingsTexts.h"
 #include "operations/Operations.h"
 #include "operations/SettingsValues.h"
 #include "res/resource.h"
@@ -102,20 +103,6 @@ Orlog7Result ORLOG7_CALL FakeSettingDevice(Orlog7Port, int32_t timeInterval,
     return 14;
 }
 
-std::string FfLine(int slot) {
-    return "User Point " + std::to_string(slot) +
-           "-- ?,255\xC2\xB0"
-           "255'255.255\" , ?,255\xC2\xB0"
-           "255'255.255\" , 255 * 100 m , "
-           "Disable , ";
-}
-std::string ZeroLine(int slot) {
-    return "User Point " + std::to_string(slot) +
-           "-- E, 0\xC2\xB0"
-           "0'0.0\" , N, 0\xC2\xB0"
-           "0'0.0\" , 0 * 100 m , Disable , ";
-}
-
 using Texts = std::vector<std::string>;
 
 class SettingsReadback : public ::testing::Test {
@@ -148,30 +135,13 @@ TEST_F(SettingsReadback, ReadsBackWhatTheWriteSent) {
     rig.window.events.clear();
 
     ReadSettingValues(rig.Context());
-    Texts expected = {
-        "( Read Time Interval = 1 )",
-        "( Read Displacement Interval = Disable )",
-        "( Vibration  = Enable )",
-        "( Tag  = Enable )",
-        "( Min. Speed limit  = 0 )",
-        "( Into Idle Timer  = 10 minute)",
-        "( Tag Mode  = Tag_For_Continuous_Mode )",
-        "( Time Zone = 8 )",
-        "( Car Speed Limit = 50 )",
-        "User Point 0-- E, 121\xC2\xB0"
-        "38'46.5\" , N, 25\xC2\xB0"
-        "3'38.35\" , 1 * 100 m , Enable , ",
-        "User Point 1-- E, 121\xC2\xB0"
-        "30'54.86\" , N, 25\xC2\xB0"
-        "1'6.20\" , 2 * 100 m , Enable , ",
-    };
-    for (int slot = 2; slot <= 9; ++slot) {
-        expected.push_back(FfLine(slot));
-    }
+    const Texts expected = expected_settings::WrittenSettingsReadbackTexts();
     EXPECT_EQ(Written(), expected);
-    EXPECT_EQ(rig.window.FieldWrites(),
-              (std::vector<int>{1008, 1009, 1010, 1011, 1021, 1038, 1042, 1044, 1045, 1028, 1029,
-                                1030, 1031, 1032, 1033, 1034, 1035, 1036, 1037}));
+    std::vector<int> order;
+    for (const expected_settings::Field& field : expected_settings::WrittenSettingsReadback()) {
+        order.push_back(field.controlId);
+    }
+    EXPECT_EQ(rig.window.FieldWrites(), order);
 }
 
 TEST_F(SettingsReadback, FieldsAreWrittenOnlyAfterTheBoxIsClosed) {
@@ -257,7 +227,7 @@ TEST_F(SettingsReadback, SuccessWithoutOutputsShowsZeros) {
         "( Car Speed Limit = 0 )",
     };
     for (int slot = 0; slot <= 9; ++slot) {
-        expected.push_back(ZeroLine(slot));
+        expected.push_back(expected_settings::ZeroUserPointLine(slot));
     }
     EXPECT_EQ(Written(), expected);
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "FakeWindow.h"
+#include "tests/common/ExpectedSettingsTexts.h"
 #include "operations/Operations.h"
 
 namespace vantrel {
@@ -113,25 +114,10 @@ TEST_F(SettingsWrite, SendsTheFixedArgumentsAndTable) {
 }
 
 TEST_F(SettingsWrite, ShowsOnlyItsSeventeenCodesAndWritesNoField) {
-    const std::map<int32_t, std::string> listed = {
-        {15, "15 return_setting_value_error"},
-        {19, "19 return_timeInterval_over_3600second_error"},
-        {20, "20 return_displacementinterval_over_3000meter_error"},
-        {30, "30 return_log_min_speed_over_20_knot_error"},
-        {23, "23 return_error_wave_file_path"},
-        {5, "5 return_pc_not_enough_memory"},
-        {16, "16 return_uncompleted_wave_files"},
-        {17, "17 return_file_size_over_128K_bytes"},
-        {26, "26 return_not_dump_mode"},
-        {12, "12 return_device_not_report"},
-        {18, "18 return_setting_fail"},
-        {43, "43 return_user_point_data_errer"},
-        {44, "44 return_Into_Idle_Timer_over_rang_error"},
-        {46, "46 return_tag_mode_error"},
-        {47, "47 return_time_zone_error"},
-        {48, "48 return_car_speed_limit_error"},
-        {14, "14 return_setting_device_successful"},
-    };
+    std::map<int32_t, std::string> listed;
+    for (const expected_settings::Box& box : expected_settings::SettingDeviceBoxes()) {
+        listed[box.code] = box.text;
+    }
     for (int32_t code = -2; code <= 60; ++code) {
         rig.window.events.clear();
         script.result = code;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "AppSession.h"
+#include "tests/common/ExpectedSettingsTexts.h"
 #include "Text.h"
 
 namespace {
@@ -21,42 +22,11 @@ const wchar_t kSecondSerialNumber[] = L"987654321";
 const long long kLogCapacity = 3997696;
 const uint32_t kFactoryTrackStart = 1767254400;  // the oldest fix of a fresh logger
 
-struct Field {
-    int id;
-    std::string text;  // UTF-8
-};
-
-// The readback of what button 1004 writes, field by field.
-std::vector<Field> WrittenSettingsFields() {
-    const std::string deg = "\xC2\xB0";  // U+00B0
-    std::vector<Field> fields = {
-        {1008, "( Read Time Interval = 1 )"},
-        {1009, "( Read Displacement Interval = Disable )"},
-        {1010, "( Vibration  = Enable )"},
-        {1011, "( Tag  = Enable )"},
-        {1021, "( Min. Speed limit  = 0 )"},
-        {1038, "( Into Idle Timer  = 10 minute)"},
-        {1042, "( Tag Mode  = Tag_For_Continuous_Mode )"},
-        {1044, "( Time Zone = 8 )"},
-        {1045, "( Car Speed Limit = 50 )"},
-        {1028, "User Point 0-- E, 121" + deg + "38'46.5\" , N, 25" + deg +
-                   "3'38.35\" , 1 * 100 m , Enable , "},
-        {1029, "User Point 1-- E, 121" + deg + "30'54.86\" , N, 25" + deg +
-                   "1'6.20\" , 2 * 100 m , Enable , "},
-    };
-    for (int slot = 2; slot <= 9; ++slot) {
-        fields.push_back({1028 + slot, "User Point " + std::to_string(slot) + "-- ?,255" + deg +
-                                           "255'255.255\" , ?,255" + deg +
-                                           "255'255.255\" , 255 * 100 m , Disable , "});
-    }
-    return fields;
-}
-
 void ExpectFields(e2e::CaseContext& ctx, const e2e::AppSession& app,
-                  const std::vector<Field>& fields, const std::string& what) {
-    for (const Field& field : fields) {
-        ctx.ExpectEq(app.FieldText(field.id), e2e::Widen(field.text),
-                     what + ": field " + std::to_string(field.id));
+                  const std::vector<expected_settings::Field>& fields, const std::string& what) {
+    for (const expected_settings::Field& field : fields) {
+        ctx.ExpectEq(app.FieldText(field.controlId), e2e::Widen(field.text),
+                     what + ": field " + std::to_string(field.controlId));
     }
 }
 
@@ -247,7 +217,8 @@ E2E_CASE(emulator_session, full_session_and_persisted_state) {
     const std::wstring stateFile =
         ctx.Paths().scratchRoot + L"\\" + e2e::Widen(ctx.Name()) + L"\\logger.state";
     ctx.Require(!Exists(stateFile), "the emulated logger starts factory-fresh");
-    const std::vector<Field> settings = WrittenSettingsFields();
+    const std::vector<expected_settings::Field> settings =
+        expected_settings::WrittenSettingsReadback();
     DWORD exitedDumpModeAt = 0;
     {
         e2e::AppSession app(ctx, e2e::Library::Emulator, EmulatorBesideExe(stateFile));

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "AppSession.h"
+#include "tests/common/ExpectedSettingsTexts.h"
 #include "Text.h"
 
 namespace {
@@ -38,20 +39,6 @@ std::string ExpectedTableHex() {
             hex += c;
     }
     return hex + Repeat("ff", 16 * 8);
-}
-
-// The slot-0 and slot-1 lines and a slot of FF throughout, UTF-8.
-std::string FfLine(int slot) {
-    return "User Point " + std::to_string(slot) +
-           "-- ?,255\xC2\xB0"
-           "255'255.255\" , ?,255\xC2\xB0"
-           "255'255.255\" , 255 * 100 m , Disable , ";
-}
-std::string ZeroLine(int slot) {
-    return "User Point " + std::to_string(slot) +
-           "-- E, 0\xC2\xB0"
-           "0'0.0\" , N, 0\xC2\xB0"
-           "0'0.0\" , 0 * 100 m , Disable , ";
 }
 
 std::vector<std::wstring> Fields(e2e::AppSession& app) {
@@ -112,39 +99,18 @@ void ExpectWrittenArguments(e2e::CaseContext& ctx, const e2e::LibraryEvent& call
 }  // namespace
 
 E2E_CASE(settings, write_sends_fixed_values) {
-    struct Code {
-        int code;
-        const char* text;  // nullptr: no box
-    };
-    const Code codes[] = {
-        {15, "15 return_setting_value_error"},
-        {19, "19 return_timeInterval_over_3600second_error"},
-        {20, "20 return_displacementinterval_over_3000meter_error"},
-        {30, "30 return_log_min_speed_over_20_knot_error"},
-        {23, "23 return_error_wave_file_path"},
-        {5, "5 return_pc_not_enough_memory"},
-        {16, "16 return_uncompleted_wave_files"},
-        {17, "17 return_file_size_over_128K_bytes"},
-        {26, "26 return_not_dump_mode"},
-        {12, "12 return_device_not_report"},
-        {18, "18 return_setting_fail"},
-        {43, "43 return_user_point_data_errer"},
-        {44, "44 return_Into_Idle_Timer_over_rang_error"},
-        {46, "46 return_tag_mode_error"},
-        {47, "47 return_time_zone_error"},
-        {48, "48 return_car_speed_limit_error"},
-        {14, "14 return_setting_device_successful"},
-        {22, nullptr},
-        {2, nullptr},
-        {0, nullptr},
-    };
+    // The seventeen listed codes, then three that show nothing.
+    std::vector<expected_settings::Box> codes = expected_settings::SettingDeviceBoxes();
+    for (int unlisted : {22, 2, 0}) {
+        codes.push_back({unlisted, nullptr});
+    }
     e2e::AppSession app(ctx, e2e::Library::Full);
     app.Link();
     app.SelectPort(5);
     app.Fake().Take();
     const std::vector<std::wstring> before = Fields(app);
     std::map<std::string, std::string> firstCall;
-    for (const Code& code : codes) {
+    for (const expected_settings::Box& code : codes) {
         const std::string what = "write code " + std::to_string(code.code);
         app.Fake().SetResult(kWrite, code.code);
         if (code.text != nullptr)
@@ -210,25 +176,7 @@ E2E_CASE(settings, readback_of_written_values) {
                          before[i], "field " + std::to_string(id) + " while the box is open");
         }
     }
-    std::vector<std::string> expected = {
-        "( Read Time Interval = 1 )",
-        "( Read Displacement Interval = Disable )",
-        "( Vibration  = Enable )",
-        "( Tag  = Enable )",
-        "( Min. Speed limit  = 0 )",
-        "( Into Idle Timer  = 10 minute)",
-        "( Tag Mode  = Tag_For_Continuous_Mode )",
-        "( Time Zone = 8 )",
-        "( Car Speed Limit = 50 )",
-        "User Point 0-- E, 121\xC2\xB0"
-        "38'46.5\" , N, 25\xC2\xB0"
-        "3'38.35\" , 1 * 100 m , Enable , ",
-        "User Point 1-- E, 121\xC2\xB0"
-        "30'54.86\" , N, 25\xC2\xB0"
-        "1'6.20\" , 2 * 100 m , Enable , ",
-    };
-    for (int slot = 2; slot <= 9; ++slot)
-        expected.push_back(FfLine(slot));
+    const std::vector<std::string> expected = expected_settings::WrittenSettingsReadbackTexts();
     for (std::size_t i = 0; i < kReadbackFields.size(); ++i) {
         ctx.ExpectEq(app.FieldText(kReadbackFields[i]), e2e::Widen(expected[i]),
                      "field " + std::to_string(kReadbackFields[i]));
@@ -289,7 +237,7 @@ E2E_CASE(settings, readback_codes_and_untouched_fields) {
                                       "( Time Zone = 0 )",
                                       "( Car Speed Limit = 0 )"};
     for (int slot = 0; slot <= 9; ++slot)
-        zeros.push_back(ZeroLine(slot));
+        zeros.push_back(expected_settings::ZeroUserPointLine(slot));
     for (std::size_t i = 0; i < kReadbackFields.size(); ++i) {
         ctx.ExpectEq(app.FieldText(kReadbackFields[i]), e2e::Widen(zeros[i]),
                      "empty read field " + std::to_string(kReadbackFields[i]));
