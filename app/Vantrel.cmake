@@ -13,6 +13,9 @@ target_compile_definitions(Vantrel PRIVATE UNICODE _UNICODE)
 target_link_libraries(Vantrel PRIVATE vantrel_app_core comctl32)
 if(MINGW)
   target_link_options(Vantrel PRIVATE -municode)
+elseif(MSVC)
+  # The manifest comes from res/Vantrel.rc.
+  target_link_options(Vantrel PRIVATE /MANIFEST:NO)
 endif()
 if(MINGW)
   # Strip symbols and drop unused sections: the program stays small.
