@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "devicelib/LibraryBinding.h"
+#include "operations/FieldText.h"
 #include "operations/OperationWindow.h"
 
 namespace vantrel {
@@ -74,13 +75,9 @@ inline bool StartsWith(const std::string& text, const std::string& prefix) {
 // Records what an operation does to the window.
 class RecordingWindow final : public OperationWindow {
 public:
-    struct Field {
-        int controlId;
-        std::string text;
-    };
     std::string serialNumberText;
     int portSelection = 1;
-    std::vector<Field> fields;
+    std::vector<FieldText> fields;
     std::vector<std::string> boxes;
 
     void SetFieldText(int controlId, const std::string& text) override {

@@ -145,13 +145,8 @@ void CheckButton(const Raw& raw, const DeviceSettings& expected) {
     FUZZ_REQUIRE(
         window.boxes.size() == 1 && window.boxes[0] == "22 return_read_setting_interval_successful",
         "one success box");
-    const std::vector<FieldText> texts = SettingsFieldTexts(expected);
-    FUZZ_REQUIRE(window.fields.size() == texts.size(), "every field of the reading is written");
-    for (size_t i = 0; i < texts.size(); ++i) {
-        FUZZ_REQUIRE(window.fields[i].controlId == texts[i].controlId &&
-                         window.fields[i].text == texts[i].text,
-                     "fields show the lowest byte of each four-byte output");
-    }
+    FUZZ_REQUIRE(window.fields == SettingsFieldTexts(expected),
+                 "every field shows the lowest byte of each four-byte output");
 }
 
 }  // namespace
