@@ -56,7 +56,12 @@ bool ParseFlag(const std::string& text, bool& value) {
     return false;
 }
 
-void Apply(EmulatorConfig& config, const std::string& key, const std::string& value) {
+}  // namespace
+
+void ApplyEmulatorSetting(EmulatorConfig& config, const std::string& name,
+                          const std::string& text) {
+    const std::string key = Lower(Trim(name));
+    const std::string value = Trim(text);
     uint32_t number = 0;
     if (key == "port") {
         const std::string digits = Lower(value).rfind("com", 0) == 0 ? value.substr(3) : value;
@@ -74,38 +79,6 @@ void Apply(EmulatorConfig& config, const std::string& key, const std::string& va
     } else if (key == "statefile") {
         config.stateFile = value;
     }
-}
-
-}  // namespace
-
-EmulatorConfig ParseEmulatorConfig(const std::string& iniText) {
-    EmulatorConfig config;
-    bool inSection = true;  // keys before any section header count too
-    size_t start = 0;
-    while (start <= iniText.size()) {
-        size_t end = iniText.find('\n', start);
-        if (end == std::string::npos) {
-            end = iniText.size();
-        }
-        std::string line = Trim(iniText.substr(start, end - start));
-        start = end + 1;
-        if (line.compare(0, 3, "\xEF\xBB\xBF") == 0) {
-            line = Trim(line.substr(3));  // UTF-8 BOM
-        }
-        if (line.empty() || line[0] == ';' || line[0] == '#') {
-            continue;
-        }
-        if (line[0] == '[') {
-            inSection = Lower(line) == "[emulator]";
-            continue;
-        }
-        const size_t equals = line.find('=');
-        if (!inSection || equals == std::string::npos) {
-            continue;
-        }
-        Apply(config, Lower(Trim(line.substr(0, equals))), Trim(line.substr(equals + 1)));
-    }
-    return config;
 }
 
 std::string ResolveStateFile(const EmulatorConfig& config, const std::string& dllFolder,

@@ -7,7 +7,8 @@
 //   TransferDelayMsPerKiB=0   ; wait per KiB dumped or upgraded
 //   StateFile=                ; where the state lives (relative: to the DLL)
 //
-// Unknown keys and malformed values are ignored; the default stays.
+// The DLL reads the file with the system's own INI reader; this turns the
+// texts it finds into values. Malformed values are ignored: the default stays.
 #ifndef VANTREL_EMULATOR_CORE_EMULATORCONFIG_H
 #define VANTREL_EMULATOR_CORE_EMULATORCONFIG_H
 
@@ -27,7 +28,14 @@ struct EmulatorConfig {
     std::string stateFile;  // empty: the caller's default
 };
 
-EmulatorConfig ParseEmulatorConfig(const std::string& iniText);
+constexpr char kEmulatorSection[] = "Emulator";
+// Every key of the section, as the file spells it.
+constexpr const char* kEmulatorSettingNames[] = {"Port", "Unplugged", "NoGpsFix",
+                                                 "TransferDelayMsPerKiB", "StateFile"};
+
+// Sets the value of the key `name` (any case) from its text; unknown keys and
+// malformed texts change nothing.
+void ApplyEmulatorSetting(EmulatorConfig& config, const std::string& name, const std::string& text);
 
 // The state file to use: the configured one (a relative path is taken from
 // `dllFolder`), else `defaultPath`.

@@ -1,5 +1,6 @@
 #include "FirmwareImage.h"
 
+#include <algorithm>
 #include <cstring>
 #include <stdexcept>
 
@@ -17,6 +18,15 @@ constexpr uint16_t kFormatVersion = 1;
 constexpr size_t kModelFieldSize = 8;
 constexpr size_t kVersionFieldSize = kFirmwareVersionMaxLength + 1;
 constexpr size_t kChecksumOffset = kImageHeaderSize + kImagePayloadSize;
+
+constexpr size_t kModelOffset = 8;
+constexpr size_t kVersionOffset = kModelOffset + kModelFieldSize;
+
+// The text's terminator is followed by zeros only, as BuildImage pads it.
+bool IsZeroPadded(const uint8_t* field, size_t width) {
+    const auto* end = static_cast<const uint8_t*>(std::memchr(field, 0, width));
+    return end != nullptr && std::all_of(end, field + width, [](uint8_t b) { return b == 0; });
+}
 
 }  // namespace
 
@@ -47,9 +57,12 @@ int32_t CheckImage(const Bytes& image, std::string& version) {
     const bool modelOk = header.FixedText(kModelFieldSize, model);
     const bool textOk = header.FixedText(kVersionFieldSize, text);
     const uint32_t payloadLength = header.U32();
+    const uint32_t reserved = header.U32();
     if (std::memcmp(magic, kMagic, sizeof kMagic) != 0 || format != kFormatVersion ||
         headerSize != kImageHeaderSize || !modelOk || model != kImageModel || !textOk ||
-        !IsValidFirmwareVersion(text) || payloadLength != kImagePayloadSize) {
+        !IsValidFirmwareVersion(text) || payloadLength != kImagePayloadSize || reserved != 0 ||
+        !IsZeroPadded(image.data() + kModelOffset, kModelFieldSize) ||
+        !IsZeroPadded(image.data() + kVersionOffset, kVersionFieldSize)) {
         return code::kNotCorrectBinFile;
     }
 

@@ -2,6 +2,12 @@
 
 namespace orlog7emu {
 
+bool IsPossibleFix(const GpsFix& fix) {
+    return fix.latitudeE7 >= -kMaxLatitudeE7 && fix.latitudeE7 <= kMaxLatitudeE7 &&
+           fix.longitudeE7 >= -kMaxLongitudeE7 && fix.longitudeE7 <= kMaxLongitudeE7 &&
+           fix.courseCentiDegrees <= kMaxCourseCentiDegrees;
+}
+
 void WriteFix(ByteWriter& out, const GpsFix& fix) {
     out.U32(fix.utcSeconds);
     out.I32(fix.latitudeE7);

@@ -30,6 +30,14 @@ constexpr size_t kLogMemoryCapacity = ORLOG7_LOG_MEMORY_CAPACITY;
 constexpr size_t kLogCapacityRecords = kLogMemoryCapacity / kFixRecordSize;
 static_assert(kLogMemoryCapacity % kFixRecordSize == 0, "log memory holds whole records");
 
+constexpr int32_t kMaxLatitudeE7 = 900000000;
+constexpr int32_t kMaxLongitudeE7 = 1800000000;
+constexpr uint16_t kMaxCourseCentiDegrees = 35999;
+
+// True when a receiver could have reported the fix (position on the globe,
+// course below a full turn).
+bool IsPossibleFix(const GpsFix& fix);
+
 void WriteFix(ByteWriter& out, const GpsFix& fix);
 GpsFix ReadFix(ByteReader& in);
 

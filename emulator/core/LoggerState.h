@@ -13,6 +13,7 @@
 namespace orlog7emu {
 
 constexpr size_t kDeviceTextMaxLength = 31;  // distributor and model names
+constexpr uint32_t kMaxSerialNumber = 1000000000;
 
 struct LoggerState {
     uint32_t serialNumber = 0;

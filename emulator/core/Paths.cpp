@@ -2,10 +2,6 @@
 
 namespace orlog7emu {
 
-std::string TemporaryPathFor(const std::string& path) {
-    return path + ".part";
-}
-
 std::string JoinPath(const std::string& folder, const std::string& name) {
     if (folder.empty()) {
         return name;

@@ -1,5 +1,6 @@
 #include "StateCodec.h"
 
+#include <cstdint>
 #include <cstring>
 
 #include "Crc32.h"
@@ -88,8 +89,13 @@ bool DecodeState(const Bytes& bytes, LoggerState& state) {
     state.settings = ReadSettings(in);
     state.loggedThrough = in.I64();
     const uint32_t count = in.U32();
-    if (!in.Ok() || assigned > 1 || count > kLogCapacityRecords ||
-        in.Remaining() != static_cast<size_t>(count) * kFixRecordSize ||
+    // A logger without a serial number reads 0; fix times are 32-bit, so
+    // logging can have been done up to their end at most.
+    const bool serialOk = assigned == 1 ? state.serialNumber <= kMaxSerialNumber
+                                        : assigned == 0 && state.serialNumber == 0;
+    if (!in.Ok() || !serialOk || count > kLogCapacityRecords ||
+        in.Remaining() != static_cast<size_t>(count) * kFixRecordSize || state.loggedThrough < 0 ||
+        state.loggedThrough > int64_t{UINT32_MAX} ||
         !IsValidFirmwareVersion(state.firmwareVersion) || CheckSettings(state.settings) != 0) {
         return false;
     }
@@ -98,6 +104,9 @@ bool DecodeState(const Bytes& bytes, LoggerState& state) {
     state.log.reserve(count);
     for (uint32_t i = 0; i < count; ++i) {
         state.log.push_back(ReadFix(in));
+        if (!IsPossibleFix(state.log.back())) {
+            return false;
+        }
     }
     return in.Ok();
 }

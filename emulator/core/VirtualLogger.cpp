@@ -2,6 +2,7 @@
 
 #include "DumpFormat.h"
 #include "FirmwareImage.h"
+#include "MachineLocks.h"
 #include "Recorder.h"
 #include "ResultCode.h"
 #include "SettingsLimits.h"
@@ -12,12 +13,14 @@ namespace orlog7emu {
 const char kDllVersionText[] = "ORLOG7 Emu 1.0.0";
 
 VirtualLogger::VirtualLogger(const EmulatorConfig& config, Clock& clock, FileSystem& fs,
-                             StateStore& store)
-    : config_(config),
-      clock_(clock),
-      fs_(fs),
-      store_(store),
-      state_(store.Load(clock.NowUnixSeconds())) {}
+                             StateStore& store, MachineLocks& locks)
+    : config_(config), clock_(clock), fs_(fs), store_(store), locks_(locks) {}
+
+VirtualLogger::~VirtualLogger() {
+    if (dumpPort_ != 0) {
+        locks_.ReleasePort();
+    }
+}
 
 int32_t VirtualLogger::ReachLogger(uint8_t port, int32_t otherPortCode) const {
     if (dumpPort_ == 0) {
@@ -33,6 +36,29 @@ void VirtualLogger::WaitForTransfer(size_t bytes) {
     }
 }
 
+bool VirtualLogger::ReadState(LoggerState& state) {
+    StateLock lock(locks_);
+    return lock.Held() && store_.Load(clock_.NowUnixSeconds(), state) != StateFile::Unreadable;
+}
+
+template <typename ChangeFn>
+int32_t VirtualLogger::ChangeLocked(int32_t failure, int32_t success, ChangeFn change) {
+    LoggerState state;
+    if (!store_.LoadForChange(clock_.NowUnixSeconds(), state)) {
+        return failure;
+    }
+    if (int32_t c = change(state)) {
+        return c;
+    }
+    return store_.Save(state) ? success : failure;
+}
+
+template <typename ChangeFn>
+int32_t VirtualLogger::ChangeState(int32_t failure, int32_t success, ChangeFn change) {
+    StateLock lock(locks_);
+    return lock.Held() ? ChangeLocked(failure, success, change) : failure;
+}
+
 int32_t VirtualLogger::IntoDumpMode(uint8_t port) {
     if (port == 0 || port > kLastPort) {
         return code::kOpenComPortError;
@@ -40,13 +66,28 @@ int32_t VirtualLogger::IntoDumpMode(uint8_t port) {
     if (port != config_.loggerPort || config_.unplugged) {
         return code::kCannotIntoDumpMode;
     }
-    if (dumpPort_ == 0) {
-        // The log stops growing while the logger talks to the computer.
-        CatchUpLogging(state_, clock_.NowUnixSeconds());
-        dumpPort_ = port;
-        store_.Save(state_);
+    if (dumpPort_ != 0) {
+        return code::kIntoDumpModeSuccessful;
     }
-    return code::kIntoDumpModeSuccessful;
+    StateLock lock(locks_);
+    if (!lock.Held()) {
+        return code::kCannotIntoDumpMode;
+    }
+    if (!locks_.HoldPort(port)) {
+        return code::kOpenComPortError;  // open in another program
+    }
+    // The log stops growing while the logger talks to the computer.
+    const int32_t result = ChangeLocked(code::kCannotIntoDumpMode, code::kIntoDumpModeSuccessful,
+                                        [&](LoggerState& state) {
+                                            CatchUpLogging(state, clock_.NowUnixSeconds());
+                                            return 0;
+                                        });
+    if (result == code::kIntoDumpModeSuccessful) {
+        dumpPort_ = port;
+    } else {
+        locks_.ReleasePort();
+    }
+    return result;
 }
 
 int32_t VirtualLogger::AutoIntoDumpMode(int32_t& foundPort) {
@@ -63,10 +104,18 @@ int32_t VirtualLogger::ExitDumpMode() {
     if (dumpPort_ == 0) {
         return code::kNotDumpMode;
     }
-    SkipLoggingUntil(state_, clock_.NowUnixSeconds());
-    dumpPort_ = 0;
-    store_.Save(state_);
-    return code::kExitDumpModeSuccessful;
+    // Logging resumes from now, not from the entry into dump mode; until
+    // that is saved the logger stays in dump mode.
+    const int32_t result =
+        ChangeState(kUnlistedFailure, code::kExitDumpModeSuccessful, [&](LoggerState& state) {
+            SkipLoggingUntil(state, clock_.NowUnixSeconds());
+            return 0;
+        });
+    if (result == code::kExitDumpModeSuccessful) {
+        dumpPort_ = 0;
+        locks_.ReleasePort();
+    }
+    return result;
 }
 
 int32_t VirtualLogger::DumpLog(uint8_t port, const std::string& dumpPath) {
@@ -74,10 +123,15 @@ int32_t VirtualLogger::DumpLog(uint8_t port, const std::string& dumpPath) {
         return c;
     }
     const std::string folder = ParentDirectory(dumpPath);
-    if (dumpPath.empty() || (!folder.empty() && !fs_.IsDirectory(folder))) {
+    if (dumpPath.empty() || (!folder.empty() && !fs_.IsDirectory(folder)) ||
+        fs_.SameFile(dumpPath, store_.Path())) {
         return code::kCannotBuildDumpFile;
     }
-    const Bytes dump = EncodeDump(state_, clock_.NowUnixSeconds());
+    LoggerState state;
+    if (!ReadState(state)) {
+        return code::kCannotBuildDumpFile;
+    }
+    const Bytes dump = EncodeDump(state, clock_.NowUnixSeconds());
     WaitForTransfer(dump.size());
     return fs_.WriteFileAtomic(dumpPath, dump) ? code::kDumpSuccessful : code::kCannotBuildDumpFile;
 }
@@ -86,10 +140,11 @@ int32_t VirtualLogger::EraseLog(uint8_t port) {
     if (int32_t c = ReachLogger(port, code::kDeviceNotReport)) {
         return c;
     }
-    state_.log.clear();
-    state_.log.shrink_to_fit();
-    store_.Save(state_);
-    return code::kEraseSuccessful;
+    return ChangeState(code::kDeviceNotReport, code::kEraseSuccessful, [](LoggerState& state) {
+        state.log.clear();
+        state.log.shrink_to_fit();
+        return 0;
+    });
 }
 
 int32_t VirtualLogger::WriteSettings(uint8_t port, const LoggerSettings& settings,
@@ -108,22 +163,22 @@ int32_t VirtualLogger::WriteSettings(uint8_t port, const LoggerSettings& setting
     if (int32_t c = ReachLogger(port, code::kDeviceNotReport)) {
         return c;
     }
-
-    const LoggerSettings previous = state_.settings;
-    state_.settings = settings;
-    if (!store_.Save(state_)) {
-        // The logger's settings memory is the state file: not written, not kept.
-        state_.settings = previous;
-        return code::kSettingFail;
-    }
-    return code::kSettingSuccessful;
+    // The logger's settings memory is the state file: not written, not kept.
+    return ChangeState(code::kSettingFail, code::kSettingSuccessful, [&](LoggerState& state) {
+        state.settings = settings;
+        return 0;
+    });
 }
 
 int32_t VirtualLogger::ReadSettings(uint8_t port, LoggerSettings& settings) {
     if (int32_t c = ReachLogger(port, code::kDeviceNotReport)) {
         return c;
     }
-    settings = state_.settings;
+    LoggerState state;
+    if (!ReadState(state)) {
+        return code::kDeviceNotReport;
+    }
+    settings = state.settings;
     return code::kReadSettingSuccessful;
 }
 
@@ -131,10 +186,14 @@ int32_t VirtualLogger::ReadDeviceInfo(uint8_t port, DeviceInfo& info) {
     if (int32_t c = ReachLogger(port, code::kCannotReadDeviceInfo)) {
         return c;
     }
-    info.serialNumber = state_.serialNumber;
-    info.firmwareVersion = state_.firmwareVersion;
-    info.distributorName = state_.distributorName;
-    info.modelName = state_.modelName;
+    LoggerState state;
+    if (!ReadState(state)) {
+        return code::kCannotReadDeviceInfo;
+    }
+    info.serialNumber = state.serialNumber;
+    info.firmwareVersion = state.firmwareVersion;
+    info.distributorName = state.distributorName;
+    info.modelName = state.modelName;
     return code::kReadDeviceInfoSuccessful;
 }
 
@@ -153,7 +212,11 @@ int32_t VirtualLogger::ReadMemoryUsed(int32_t& usedBytes) {
     if (dumpPort_ == 0) {
         return code::kNotDumpMode;
     }
-    usedBytes = static_cast<int32_t>(state_.log.size() * kFixRecordSize);
+    LoggerState state;
+    if (!ReadState(state)) {
+        return code::kDeviceNotReport;
+    }
+    usedBytes = static_cast<int32_t>(state.log.size() * kFixRecordSize);
     return code::kReadMemoryUsedSuccessful;
 }
 
@@ -174,9 +237,10 @@ int32_t VirtualLogger::UpgradeFirmware(uint8_t port, const std::string& imagePat
         return c;
     }
     WaitForTransfer(kImageSize);
-    state_.firmwareVersion = version;
-    store_.Save(state_);
-    return code::kUpgradeSuccessful;
+    return ChangeState(code::kCannotOpenBinFile, code::kUpgradeSuccessful, [&](LoggerState& state) {
+        state.firmwareVersion = version;
+        return 0;
+    });
 }
 
 int32_t VirtualLogger::SetSerialNumber(uint32_t serialNumber) {
@@ -186,13 +250,15 @@ int32_t VirtualLogger::SetSerialNumber(uint32_t serialNumber) {
     if (dumpPort_ == 0) {
         return code::kDeviceNotReport;
     }
-    if (state_.serialNumberAssigned) {
-        return code::kCannotModifySerialNumber;
-    }
-    state_.serialNumber = serialNumber;
-    state_.serialNumberAssigned = true;
-    store_.Save(state_);
-    return code::kSerialNumberSet;
+    return ChangeState(code::kDeviceNotReport, code::kSerialNumberSet,
+                       [&](LoggerState& state) -> int32_t {
+                           if (state.serialNumberAssigned) {
+                               return code::kCannotModifySerialNumber;
+                           }
+                           state.serialNumber = serialNumber;
+                           state.serialNumberAssigned = true;
+                           return 0;
+                       });
 }
 
 }  // namespace orlog7emu

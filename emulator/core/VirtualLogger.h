@@ -3,6 +3,11 @@
 // meets. Ports 1..99 exist; only the logger's port has something attached.
 // The operations that name a port address the logger only on the port it was
 // put into dump mode on; the others address that logger implicitly.
+//
+// The logger is one device for the whole computer: its port is held by one
+// process at a time, and every operation that needs the state reads it from
+// the state file under the machine-wide lock; a change is applied to what was
+// read and answers success only once it is saved.
 #ifndef VANTREL_EMULATOR_CORE_VIRTUALLOGGER_H
 #define VANTREL_EMULATOR_CORE_VIRTUALLOGGER_H
 
@@ -13,14 +18,16 @@
 #include "EmulatorConfig.h"
 #include "FileSystem.h"
 #include "LoggerState.h"
+#include "MachineLocks.h"
 #include "StateStore.h"
 #include "UtcDate.h"
 
 namespace orlog7emu {
 
 constexpr uint8_t kLastPort = 99;
-constexpr uint32_t kMaxSerialNumber = 1000000000;
 extern const char kDllVersionText[];
+// For the exports whose list has no code for a failure: the tool shows nothing.
+constexpr int32_t kUnlistedFailure = -1;
 
 struct DeviceInfo {
     uint32_t serialNumber = 0;
@@ -31,8 +38,11 @@ struct DeviceInfo {
 
 class VirtualLogger {
 public:
-    // Loads the logger's state from `store` (factory-fresh when there is none).
-    VirtualLogger(const EmulatorConfig& config, Clock& clock, FileSystem& fs, StateStore& store);
+    VirtualLogger(const EmulatorConfig& config, Clock& clock, FileSystem& fs, StateStore& store,
+                  MachineLocks& locks);
+    ~VirtualLogger();
+    VirtualLogger(const VirtualLogger&) = delete;
+    VirtualLogger& operator=(const VirtualLogger&) = delete;
 
     int32_t IntoDumpMode(uint8_t port);
     int32_t AutoIntoDumpMode(int32_t& foundPort);
@@ -50,20 +60,29 @@ public:
     int32_t SetSerialNumber(uint32_t serialNumber);
 
     bool InDumpMode() const { return dumpPort_ != 0; }
-    const LoggerState& State() const { return state_; }
 
 private:
     // 0 when the logger is in dump mode on `port`; 26 when it is in no dump
     // mode; `otherPortCode` when `port` is another port, where nothing answers.
     int32_t ReachLogger(uint8_t port, int32_t otherPortCode) const;
     void WaitForTransfer(size_t bytes);
+    // Reads the state as the file holds it; false when it cannot be read.
+    bool ReadState(LoggerState& state);
+    // Runs `change` on the state the file holds and saves it, all under the
+    // state lock: `success` once saved, `failure` when the state cannot be
+    // read or saved (the file is then as it was). `change` returns 0 to save,
+    // or a code to answer with nothing saved.
+    template <typename ChangeFn>
+    int32_t ChangeState(int32_t failure, int32_t success, ChangeFn change);
+    template <typename ChangeFn>
+    int32_t ChangeLocked(int32_t failure, int32_t success, ChangeFn change);
 
     EmulatorConfig config_;
     Clock& clock_;
     FileSystem& fs_;
     StateStore& store_;
-    LoggerState state_;
-    uint8_t dumpPort_ = 0;  // 0: not in dump mode
+    MachineLocks& locks_;
+    uint8_t dumpPort_ = 0;  // 0: not in dump mode; else held by this process
 };
 
 }  // namespace orlog7emu

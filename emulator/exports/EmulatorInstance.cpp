@@ -7,13 +7,14 @@
 #include "TextConversion.h"
 #include "Win32Clock.h"
 #include "Win32FileSystem.h"
+#include "Win32MachineLocks.h"
 
 namespace orlog7emu {
 
 namespace {
 
 constexpr char kIniName[] = "ORLOG7_DLL.ini";
-constexpr size_t kMaxIniSize = 64 * 1024;
+constexpr size_t kMaxIniValueLength = 32768;  // a path of the longest kind
 
 std::string DllFolder() {
     HMODULE module = nullptr;
@@ -31,18 +32,25 @@ std::string DllFolder() {
     return ParentDirectory(WideToUtf8(path));
 }
 
-// The INI is plain text in the system code page, or UTF-8 with its mark.
-EmulatorConfig ReadConfig(const FileSystem& fs, const std::string& folder) {
-    Bytes bytes;
-    if (folder.empty() ||
-        fs.ReadFile(JoinPath(folder, kIniName), kMaxIniSize, bytes) != ReadStatus::Ok) {
-        return EmulatorConfig();
+// Read with the system's own INI reader, so the file behaves as any other
+// Windows INI file does; the core turns the texts into values.
+EmulatorConfig ReadConfig(const std::string& folder) {
+    EmulatorConfig config;
+    if (folder.empty()) {
+        return config;
     }
-    std::string text(bytes.begin(), bytes.end());
-    if (text.compare(0, 3, "\xEF\xBB\xBF") != 0) {
-        text = CodePageToUtf8(text.c_str());
+    const std::wstring file = Utf8ToWide(JoinPath(folder, kIniName));
+    const std::wstring section = Utf8ToWide(kEmulatorSection);
+    std::wstring value(kMaxIniValueLength, L'\0');
+    for (const char* name : kEmulatorSettingNames) {
+        const DWORD length =
+            GetPrivateProfileStringW(section.c_str(), Utf8ToWide(name).c_str(), L"", &value[0],
+                                     static_cast<DWORD>(value.size()), file.c_str());
+        if (length != 0) {
+            ApplyEmulatorSetting(config, name, WideToUtf8(value.substr(0, length)));
+        }
     }
-    return ParseEmulatorConfig(text);
+    return config;
 }
 
 std::string DefaultStatePath(const std::string& dllFolder) {
@@ -57,24 +65,34 @@ std::string DefaultStatePath(const std::string& dllFolder) {
 struct Emulator {
     Win32Clock clock;
     Win32FileSystem fs;
+    Win32MachineLocks locks;
     EmulatorConfig config;
     std::unique_ptr<StateStore> store;
     std::unique_ptr<VirtualLogger> logger;
 };
 
 std::unique_ptr<Emulator> g_emulator;
+SRWLOCK g_exportLock = SRWLOCK_INIT;
 
 }  // namespace
+
+ExportLock::ExportLock() {
+    AcquireSRWLockExclusive(&g_exportLock);
+}
+
+ExportLock::~ExportLock() {
+    ReleaseSRWLockExclusive(&g_exportLock);
+}
 
 VirtualLogger& TheLogger() {
     if (!g_emulator) {
         std::unique_ptr<Emulator> emulator(new Emulator);
         const std::string folder = DllFolder();
-        emulator->config = ReadConfig(emulator->fs, folder);
+        emulator->config = ReadConfig(folder);
         emulator->store = std::make_unique<StateStore>(
             emulator->fs, ResolveStateFile(emulator->config, folder, DefaultStatePath(folder)));
-        emulator->logger = std::make_unique<VirtualLogger>(emulator->config, emulator->clock,
-                                                           emulator->fs, *emulator->store);
+        emulator->logger = std::make_unique<VirtualLogger>(
+            emulator->config, emulator->clock, emulator->fs, *emulator->store, emulator->locks);
         g_emulator = std::move(emulator);
     }
     return *g_emulator->logger;

@@ -8,9 +8,6 @@
 
 namespace orlog7emu {
 
-// For exports whose list has no code for the case: the tool shows nothing.
-constexpr int32_t kUnlistedFailure = -1;
-
 template <typename Body>
 int32_t Guarded(int32_t outOfMemory, int32_t failure, Body&& body) noexcept {
     try {

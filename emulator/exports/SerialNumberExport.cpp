@@ -10,8 +10,8 @@ using namespace orlog7emu;
 extern "C" {
 
 Orlog7Result ORLOG7_CALL KZ_ORLOG7_Setting_SN(uint32_t serialNumber) {
-    return Guarded(code::kDeviceNotReport, code::kDeviceNotReport,
-                   [&] { return TheLogger().SetSerialNumber(serialNumber); });
+    return OnTheLogger(code::kDeviceNotReport, code::kDeviceNotReport,
+                       [&](VirtualLogger& logger) { return logger.SetSerialNumber(serialNumber); });
 }
 
 }  // extern "C"

@@ -16,7 +16,7 @@ Orlog7Result ORLOG7_CALL KZ_ORLOG7_SETTING_DEVICE(
     Orlog7Port port, int32_t timeInterval, int32_t displacementInterval, uint8_t vibration,
     uint8_t tag, const char* waveFilePath, uint8_t minSpeedLimit, const UserPoint* userPoints,
     uint8_t intoIdleTimer, uint8_t tagMode, int8_t timeZone, uint8_t carSpeedLimit) {
-    return Guarded(code::kPcNotEnoughMemory, code::kSettingFail, [&] {
+    return OnTheLogger(code::kPcNotEnoughMemory, code::kSettingFail, [&](VirtualLogger& logger) {
         LoggerSettings s{};
         s.timeInterval = timeInterval;
         s.displacementInterval = displacementInterval;
@@ -32,7 +32,7 @@ Orlog7Result ORLOG7_CALL KZ_ORLOG7_SETTING_DEVICE(
         s.tagMode = tagMode;
         s.timeZone = timeZone;
         s.carSpeedLimit = carSpeedLimit;
-        return TheLogger().WriteSettings(port, s, CodePageToUtf8(waveFilePath));
+        return logger.WriteSettings(port, s, CodePageToUtf8(waveFilePath));
     });
 }
 
@@ -40,9 +40,9 @@ Orlog7Result ORLOG7_CALL KZ_ORLOG7_READ_SETTING_VALUE(
     Orlog7Port port, int32_t* timeInterval, int32_t* displacementInterval, uint8_t* vibration,
     uint8_t* tag, uint32_t* minSpeedLimit, UserPoint* userPoints, uint32_t* intoIdleTimer,
     uint8_t* tagMode, int8_t* timeZone, uint32_t* carSpeedLimit) {
-    return Guarded(code::kDeviceNotReport, code::kDeviceNotReport, [&] {
+    return OnTheLogger(code::kDeviceNotReport, code::kDeviceNotReport, [&](VirtualLogger& logger) {
         LoggerSettings s{};
-        const int32_t result = TheLogger().ReadSettings(port, s);
+        const int32_t result = logger.ReadSettings(port, s);
         if (result != code::kReadSettingSuccessful) {
             return result;
         }

@@ -22,28 +22,29 @@ Orlog7Result ORLOG7_CALL KZ_ORLOG7_READ_DLL_VERSION(char* version) {
 Orlog7Result ORLOG7_CALL KZ_ORLOG7_READ_DEVICE_INFORMATION(Orlog7Port port, uint32_t* serialNumber,
                                                            char* firmwareVersion,
                                                            char* distributorName, char* modelName) {
-    return Guarded(code::kCannotReadDeviceInfo, code::kCannotReadDeviceInfo, [&] {
-        DeviceInfo info;
-        const int32_t result = TheLogger().ReadDeviceInfo(port, info);
-        if (result != code::kReadDeviceInfoSuccessful) {
+    return OnTheLogger(
+        code::kCannotReadDeviceInfo, code::kCannotReadDeviceInfo, [&](VirtualLogger& logger) {
+            DeviceInfo info;
+            const int32_t result = logger.ReadDeviceInfo(port, info);
+            if (result != code::kReadDeviceInfoSuccessful) {
+                return result;
+            }
+            if (serialNumber != nullptr) {
+                *serialNumber = info.serialNumber;
+            }
+            CopyText(firmwareVersion, ORLOG7_FW_VERSION_SIZE, info.firmwareVersion);
+            CopyText(distributorName, ORLOG7_DISTRIBUTOR_NAME_SIZE, info.distributorName);
+            CopyText(modelName, ORLOG7_MODEL_NAME_SIZE, info.modelName);
             return result;
-        }
-        if (serialNumber != nullptr) {
-            *serialNumber = info.serialNumber;
-        }
-        CopyText(firmwareVersion, ORLOG7_FW_VERSION_SIZE, info.firmwareVersion);
-        CopyText(distributorName, ORLOG7_DISTRIBUTOR_NAME_SIZE, info.distributorName);
-        CopyText(modelName, ORLOG7_MODEL_NAME_SIZE, info.modelName);
-        return result;
-    });
+        });
 }
 
 Orlog7Result ORLOG7_CALL KZ_ORLOG7_READ_GPS_UTC_TIME_DATE(uint8_t* hour, uint8_t* minute,
                                                           uint8_t* second, uint8_t* year,
                                                           uint8_t* month, uint8_t* day) {
-    return Guarded(code::kGpsTimeInvalid, code::kGpsTimeInvalid, [&] {
+    return OnTheLogger(code::kGpsTimeInvalid, code::kGpsTimeInvalid, [&](VirtualLogger& logger) {
         UtcDateTime t{};
-        const int32_t result = TheLogger().ReadGpsTime(t);
+        const int32_t result = logger.ReadGpsTime(t);
         if (result != code::kGpsTimeSuccessful) {
             return result;
         }
@@ -63,9 +64,9 @@ Orlog7Result ORLOG7_CALL KZ_ORLOG7_READ_GPS_UTC_TIME_DATE(uint8_t* hour, uint8_t
 }
 
 Orlog7Result ORLOG7_CALL KZ_ORLOG7_READ_MEMORY_USED_SIZE(int32_t* usedSize) {
-    return Guarded(code::kDeviceNotReport, code::kDeviceNotReport, [&] {
+    return OnTheLogger(code::kDeviceNotReport, code::kDeviceNotReport, [&](VirtualLogger& logger) {
         int32_t used = 0;
-        const int32_t result = TheLogger().ReadMemoryUsed(used);
+        const int32_t result = logger.ReadMemoryUsed(used);
         if (result == code::kReadMemoryUsedSuccessful && usedSize != nullptr) {
             *usedSize = used;
         }

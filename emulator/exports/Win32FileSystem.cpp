@@ -84,16 +84,20 @@ bool Win32FileSystem::WriteFileAtomic(const std::string& path, const Bytes& data
         return false;
     }
     const std::wstring target = Utf8ToWide(path);
-    const std::wstring temporary = Utf8ToWide(TemporaryPathFor(path));
+    const std::string folder = ParentDirectory(path);
+    // A short name of the system's making, so the target may use the whole
+    // length a name can have.
+    wchar_t temporary[MAX_PATH];
+    if (GetTempFileNameW(Utf8ToWide(folder.empty() ? "." : folder).c_str(), L"or7", 0, temporary) ==
+        0) {
+        return false;
+    }
     bool ok = false;
     {
-        FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+        FileHandle file(CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file.Valid()) {
-            return false;
-        }
         size_t done = 0;
-        ok = true;
+        ok = file.Valid();
         while (ok && done < data.size()) {
             DWORD written = 0;
             const DWORD want = static_cast<DWORD>(data.size() - done);
@@ -104,12 +108,36 @@ bool Win32FileSystem::WriteFileAtomic(const std::string& path, const Bytes& data
         ok = ok && FlushFileBuffers(file.Get());
         ok = file.Close() && ok;
     }
-    if (ok && MoveFileExW(temporary.c_str(), target.c_str(),
+    if (ok && MoveFileExW(temporary, target.c_str(),
                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return true;
     }
-    DeleteFileW(temporary.c_str());
+    DeleteFileW(temporary);
     return false;
+}
+
+bool Win32FileSystem::RenameFile(const std::string& from, const std::string& to) {
+    return !from.empty() && !to.empty() &&
+           MoveFileExW(Utf8ToWide(from).c_str(), Utf8ToWide(to).c_str(), MOVEFILE_WRITE_THROUGH);
+}
+
+bool Win32FileSystem::SameFile(const std::string& a, const std::string& b) const {
+    // Attributes only: opens even a file another program holds without sharing.
+    auto identify = [](const std::string& path, BY_HANDLE_FILE_INFORMATION& info) {
+        if (path.empty()) {
+            return false;
+        }
+        FileHandle file(CreateFileW(Utf8ToWide(path).c_str(), FILE_READ_ATTRIBUTES,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+        return file.Valid() && GetFileInformationByHandle(file.Get(), &info);
+    };
+    BY_HANDLE_FILE_INFORMATION first;
+    BY_HANDLE_FILE_INFORMATION second;
+    return identify(a, first) && identify(b, second) &&
+           first.dwVolumeSerialNumber == second.dwVolumeSerialNumber &&
+           first.nFileIndexHigh == second.nFileIndexHigh &&
+           first.nFileIndexLow == second.nFileIndexLow;
 }
 
 bool Win32FileSystem::CreateDirectories(const std::string& path) {

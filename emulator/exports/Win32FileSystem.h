@@ -12,6 +12,8 @@ public:
     bool IsDirectory(const std::string& path) const override;
     ReadStatus ReadFile(const std::string& path, size_t maxBytes, Bytes& out) const override;
     bool WriteFileAtomic(const std::string& path, const Bytes& data) override;
+    bool RenameFile(const std::string& from, const std::string& to) override;
+    bool SameFile(const std::string& a, const std::string& b) const override;
     bool CreateDirectories(const std::string& path) override;
 };
 

@@ -1,7 +1,10 @@
-// Test doubles for the emulator's seams: a clock the test moves, and an
-// in-memory file system that can be told to fail.
+// Test doubles for the emulator's seams: a clock the test moves, an
+// in-memory file system that can be told to fail, and the machine's port
+// holds and state lock, shared by the "processes" of a test.
 #ifndef VANTREL_TESTS_EMULATOR_EMULATORFAKES_H
 #define VANTREL_TESTS_EMULATOR_EMULATORFAKES_H
+
+#include <gtest/gtest.h>
 
 #include <map>
 #include <memory>
@@ -12,6 +15,7 @@
 #include "EmulatorConfig.h"
 #include "FileSystem.h"
 #include "FirmwareImage.h"
+#include "MachineLocks.h"
 #include "StateStore.h"
 #include "VirtualLogger.h"
 #include "WavePrompts.h"
@@ -56,6 +60,19 @@ public:
         return true;
     }
 
+    bool RenameFile(const std::string& from, const std::string& to) override {
+        const auto it = files.find(from);
+        if (failWrites || it == files.end() || files.count(to) || !IsDirectory(ParentDirectory(to)))
+            return false;
+        files[to] = it->second;
+        files.erase(from);
+        return true;
+    }
+
+    bool SameFile(const std::string& a, const std::string& b) const override {
+        return files.count(a) != 0 && a == b;
+    }
+
     bool CreateDirectories(const std::string& path) override {
         if (failWrites)
             return IsDirectory(path);
@@ -68,6 +85,41 @@ public:
     std::set<std::string> unreadable;
     bool failWrites = false;
     int writes = 0;
+};
+
+// The computer's named objects: which ports are held, by any process.
+struct FakeMachine {
+    std::set<uint8_t> heldPorts;
+    bool stateLocked = false;
+};
+
+// One process's view of them.
+class FakeMachineLocks : public MachineLocks {
+public:
+    explicit FakeMachineLocks(FakeMachine& machine) : machine_(machine) {}
+    ~FakeMachineLocks() override { ReleasePort(); }  // the process ends
+
+    bool LockState() override {
+        if (machine_.stateLocked)
+            return false;  // taken twice at once: the lock is not meant to nest
+        machine_.stateLocked = true;
+        return true;
+    }
+    void UnlockState() override { machine_.stateLocked = false; }
+    bool HoldPort(uint8_t port) override {
+        if (!machine_.heldPorts.insert(port).second)
+            return false;
+        held_ = port;
+        return true;
+    }
+    void ReleasePort() override {
+        machine_.heldPorts.erase(held_);
+        held_ = 0;
+    }
+
+private:
+    FakeMachine& machine_;
+    uint8_t held_ = 0;
 };
 
 constexpr int64_t kTestNow = 1780000000;  // 2026-05-28 20:26:40 UTC
@@ -87,19 +139,39 @@ struct LoggerRig {
     }
     VirtualLogger& Logger() {
         if (!logger)
-            logger.reset(new VirtualLogger(config, clock, fs, store));
+            logger.reset(new VirtualLogger(config, clock, fs, store, locks));
         return *logger;
     }
+    // The program ends and starts again.
     VirtualLogger& Reopen() {
         logger.reset();
         return Logger();
+    }
+    // The logger's state as the file holds it.
+    LoggerState Saved() {
+        LoggerState state;
+        EXPECT_EQ(StateStore(fs, kStatePath).Load(kTestNow, state), StateFile::Loaded);
+        return state;
     }
 
     EmulatorConfig config;
     FakeClock clock{kTestNow};
     MemoryFileSystem fs;
+    FakeMachine machine;
+    FakeMachineLocks locks{machine};
     StateStore store{fs, kStatePath};
     std::unique_ptr<VirtualLogger> logger;
+};
+
+// Another program on the same computer as `rig`, with the library loaded.
+struct OtherProcess {
+    explicit OtherProcess(LoggerRig& rig)
+        : locks(rig.machine),
+          store(rig.fs, kStatePath),
+          logger(rig.config, rig.clock, rig.fs, store, locks) {}
+    FakeMachineLocks locks;
+    StateStore store;
+    VirtualLogger logger;
 };
 
 // The settings the tool writes.

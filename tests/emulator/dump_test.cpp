@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <dirent.h>
+#include <unistd.h>
+#include <algorithm>
 #include <cstdlib>
 #include <string>
-#include <unistd.h>
+#include <vector>
 
 #include "DumpFormat.h"
 #include "EmulatorFakes.h"
@@ -26,15 +29,33 @@ private:
     std::string path_;
 };
 
+// The names in a folder, "." and ".." aside.
+std::vector<std::string> Names(const std::string& folder) {
+    std::vector<std::string> names;
+    if (DIR* dir = opendir(folder.c_str())) {
+        while (const dirent* entry = readdir(dir)) {
+            const std::string name = entry->d_name;
+            if (name != "." && name != "..")
+                names.push_back(name);
+        }
+        closedir(dir);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 struct PosixRig {
     PosixRig()
-        : store(fs, folder.Path() + "/state/logger.state"), logger(config, clock, fs, store) {
+        : store(fs, folder.Path() + "/state/logger.state"),
+          logger(config, clock, fs, store, locks) {
         logger.IntoDumpMode(5);
     }
     TempFolder folder;
     EmulatorConfig config;
     FakeClock clock{kTestNow};
     PosixFileSystem fs;
+    FakeMachine machine;
+    FakeMachineLocks locks{machine};
     StateStore store;
     VirtualLogger logger;
 };
@@ -54,7 +75,26 @@ TEST(Dump, WritesTheLogInTheDocumentedFormat) {
     ASSERT_EQ(dump.fixes.size(), kFactoryTrackFixes);
     EXPECT_EQ(dump.fixes[0].utcSeconds, static_cast<uint32_t>(kFactoryTrackStart));
     EXPECT_EQ(dump.fixes[1].utcSeconds - dump.fixes[0].utcSeconds, 5u);
-    EXPECT_FALSE(rig.fs.ReadFile(TemporaryPathFor(path), 1 << 23, bytes) == ReadStatus::Ok);
+    EXPECT_EQ(Names(rig.folder.Path()), (std::vector<std::string>{"123456.dat", "state"}));
+}
+
+// The temporary file has a short name of its own, so the longest name works.
+TEST(Dump, AnyLegalNameWorksAndTheStateFileIsNoDestination) {
+    PosixRig rig;
+    const std::string longName(255, 'd');
+    EXPECT_EQ(rig.logger.DumpLog(5, rig.folder.Path() + "/" + longName), code::kDumpSuccessful);
+    EXPECT_EQ(Names(rig.folder.Path()), (std::vector<std::string>{longName, "state"}));
+
+    // Another spelling of the state file's path is still the state file.
+    const std::string state = rig.folder.Path() + "/state/logger.state";
+    Bytes before;
+    ASSERT_EQ(rig.fs.ReadFile(state, 1 << 23, before), ReadStatus::Ok);
+    EXPECT_EQ(rig.logger.DumpLog(5, rig.folder.Path() + "/state/../state/logger.state"),
+              code::kCannotBuildDumpFile);
+    Bytes after;
+    ASSERT_EQ(rig.fs.ReadFile(state, 1 << 23, after), ReadStatus::Ok);
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(Names(rig.folder.Path() + "/state"), std::vector<std::string>{"logger.state"});
 }
 
 TEST(Dump, AMissingFolderGivesSixAndNoFile) {
@@ -70,8 +110,7 @@ TEST(Dump, ADestinationThatIsAFolderGivesSixAndLeavesNoTemporary) {
     const std::string path = rig.folder.Path() + "/taken";
     ASSERT_TRUE(rig.fs.CreateDirectories(path + "/inside"));
     EXPECT_EQ(rig.logger.DumpLog(5, path), code::kCannotBuildDumpFile);
-    Bytes bytes;
-    EXPECT_EQ(rig.fs.ReadFile(TemporaryPathFor(path), 1 << 23, bytes), ReadStatus::NotFound);
+    EXPECT_EQ(Names(rig.folder.Path()), (std::vector<std::string>{"state", "taken"}));
     EXPECT_TRUE(rig.fs.IsDirectory(path + "/inside"));
 }
 

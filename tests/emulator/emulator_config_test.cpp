@@ -1,12 +1,25 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "EmulatorConfig.h"
 
 namespace orlog7emu {
 namespace {
 
+// The texts as the system's INI reader hands them over, key by key.
+EmulatorConfig Configured(const std::vector<std::pair<std::string, std::string>>& values) {
+    EmulatorConfig config;
+    for (const auto& value : values)
+        ApplyEmulatorSetting(config, value.first, value.second);
+    return config;
+}
+
 TEST(EmulatorConfig, DefaultsWithoutAFile) {
-    const EmulatorConfig c = ParseEmulatorConfig("");
+    const EmulatorConfig c = Configured({});
     EXPECT_EQ(c.loggerPort, 5);
     EXPECT_FALSE(c.unplugged);
     EXPECT_FALSE(c.noGpsFix);
@@ -15,28 +28,30 @@ TEST(EmulatorConfig, DefaultsWithoutAFile) {
 }
 
 TEST(EmulatorConfig, ReadsEverySetting) {
-    const EmulatorConfig c = ParseEmulatorConfig(
-        "\xEF\xBB\xBF; emulator\r\n[Emulator]\r\nport = COM07\r\nUnplugged=yes\r\nNOGPSFIX=1\r\n"
-        "TransferDelayMsPerKiB=15\r\nStateFile=D:\\logger state\\a.state\r\n");
+    const EmulatorConfig c = Configured({{"port", "COM07"},
+                                         {"Unplugged", "yes"},
+                                         {"NOGPSFIX", "1"},
+                                         {"TransferDelayMsPerKiB", " 15 "},
+                                         {"StateFile", "D:\\logger state\\a.state"}});
     EXPECT_EQ(c.loggerPort, 7);
     EXPECT_TRUE(c.unplugged);
     EXPECT_TRUE(c.noGpsFix);
     EXPECT_EQ(c.transferDelayMsPerKiB, 15u);
     EXPECT_EQ(c.stateFile, "D:\\logger state\\a.state");
+    EXPECT_EQ(std::size(kEmulatorSettingNames), 5u);
 }
 
-TEST(EmulatorConfig, BadValuesAndOtherSectionsKeepTheDefaults) {
-    const char* texts[] = {
-        "[Emulator]\nPort=0\nTransferDelayMsPerKiB=-3\nUnplugged=maybe\n",
-        "[Emulator]\nPort=100\nTransferDelayMsPerKiB=999999\n",
-        "[Other]\nPort=9\nUnplugged=1\n",
-        "Port=COM\n",
+TEST(EmulatorConfig, BadValuesAndUnknownKeysKeepTheDefaults) {
+    const std::vector<std::pair<std::string, std::string>> sets[] = {
+        {{"Port", "0"}, {"TransferDelayMsPerKiB", "-3"}, {"Unplugged", "maybe"}},
+        {{"Port", "100"}, {"TransferDelayMsPerKiB", "999999"}},
+        {{"Port", "COM"}, {"Ports", "9"}, {"Unplug", "1"}},
     };
-    for (const char* text : texts) {
-        const EmulatorConfig c = ParseEmulatorConfig(text);
-        EXPECT_EQ(c.loggerPort, 5) << text;
-        EXPECT_FALSE(c.unplugged) << text;
-        EXPECT_EQ(c.transferDelayMsPerKiB, 0u) << text;
+    for (const auto& set : sets) {
+        const EmulatorConfig c = Configured(set);
+        EXPECT_EQ(c.loggerPort, 5) << set.front().second;
+        EXPECT_FALSE(c.unplugged) << set.front().second;
+        EXPECT_EQ(c.transferDelayMsPerKiB, 0u) << set.front().second;
     }
 }
 

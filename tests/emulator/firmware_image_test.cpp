@@ -25,6 +25,12 @@ TEST(FirmwareImage, VersionReadChecksInOrder) {
     Bytes unterminatedVersion = good;
     for (size_t i = 16; i < 24; ++i)
         unterminatedVersion[i] = 'x';
+    Bytes reserved = good;
+    reserved[28] = 1;
+    Bytes modelPadding = good;
+    modelPadding[7] = 'X';  // after the terminator of "ORLOG7"
+    Bytes versionPadding = good;
+    versionPadding[23] = '1';  // after the terminator of "V3.2"
     Bytes badPayload = good;
     badPayload[kImageHeaderSize + 100] ^= 1;
     Bytes shortImage(good.begin(), good.end() - 1);
@@ -48,6 +54,9 @@ TEST(FirmwareImage, VersionReadChecksInOrder) {
         {"magic", "/img/fw.bin", Resealed(badMagic), code::kNotCorrectBinFile},
         {"model", "/img/fw.bin", Resealed(badModel), code::kNotCorrectBinFile},
         {"version text", "/img/fw.bin", Resealed(unterminatedVersion), code::kNotCorrectBinFile},
+        {"reserved", "/img/fw.bin", Resealed(reserved), code::kNotCorrectBinFile},
+        {"model padding", "/img/fw.bin", Resealed(modelPadding), code::kNotCorrectBinFile},
+        {"version padding", "/img/fw.bin", Resealed(versionPadding), code::kNotCorrectBinFile},
         {"payload", "/img/fw.bin", badPayload, code::kBinFileChecksumError},
     };
     for (const Case& c : cases) {
@@ -56,7 +65,9 @@ TEST(FirmwareImage, VersionReadChecksInOrder) {
         fs.files["/img/fw.bin"] = c.file;
         StateStore store(fs, kStatePath);
         FakeClock clock(kTestNow);
-        VirtualLogger logger(EmulatorConfig(), clock, fs, store);
+        FakeMachine machine;
+        FakeMachineLocks locks(machine);
+        VirtualLogger logger(EmulatorConfig(), clock, fs, store, locks);
         std::string version;
         EXPECT_EQ(logger.ReadImageVersion(c.path, version), c.expected) << c.name;
         if (c.expected == code::kReadBinFileVersionSuccessful) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "EmulatorFakes.h"
 #include "ResultCode.h"
 #include "StateCodec.h"
@@ -9,7 +11,8 @@ namespace {
 
 TEST(Persistence, AFreshLoggerHoldsTheFactoryDrive) {
     LoggerRig rig;
-    const LoggerState& state = rig.Logger().State();
+    ASSERT_EQ(rig.Logger().IntoDumpMode(5), code::kIntoDumpModeSuccessful);
+    const LoggerState state = rig.Saved();
     EXPECT_EQ(state.log.size(), kFactoryTrackFixes);
     EXPECT_FALSE(state.serialNumberAssigned);
     EXPECT_TRUE(state.settings == FactorySettings());
@@ -57,7 +60,7 @@ TEST(Persistence, EncodeDecodeRoundTrip) {
     EXPECT_EQ(back.log.back().longitudeE7, state.log.back().longitudeE7);
 }
 
-TEST(Persistence, ACorruptStateFileGivesAFactoryFreshLogger) {
+TEST(Persistence, ABadStateFileIsSetAsideBeforeAFreshLoggerIsSaved) {
     LoggerState saved = FactoryFreshState(kTestNow);
     saved.serialNumber = 5;
     saved.serialNumberAssigned = true;
@@ -70,24 +73,143 @@ TEST(Persistence, ACorruptStateFileGivesAFactoryFreshLogger) {
     Bytes flipped = good;
     flipped[100] ^= 0x40;
     Bytes truncated(good.begin(), good.begin() + static_cast<long>(good.size() / 2));
-    LoggerState badValues = saved;
-    badValues.settings.timeZone = 99;  // intact file, impossible value
+    // Intact files holding what the logger could not hold.
+    auto withState = [&](void (*edit)(LoggerState&)) {
+        LoggerState s = saved;
+        edit(s);
+        return EncodeState(s);
+    };
     const Case cases[] = {
         {"empty", Bytes()},
         {"garbage", Bytes(5000, 0xAB)},
+        {"too large", Bytes(kLogMemoryCapacity + 8192, 0)},
         {"flipped byte", flipped},
         {"truncated", truncated},
-        {"impossible value", EncodeState(badValues)},
+        {"time zone", withState([](LoggerState& s) { s.settings.timeZone = 99; })},
+        {"serial number", withState([](LoggerState& s) { s.serialNumber = 4294967295u; })},
+        {"unassigned serial", withState([](LoggerState& s) { s.serialNumberAssigned = false; })},
+        {"course", withState([](LoggerState& s) { s.log[3].courseCentiDegrees = 40000; })},
+        {"latitude", withState([](LoggerState& s) { s.log[0].latitudeE7 = 950000000; })},
+        {"longitude", withState([](LoggerState& s) { s.log[0].longitudeE7 = -1800000001; })},
+        {"end of time", withState([](LoggerState& s) { s.loggedThrough = INT64_MAX; })},
     };
     for (const Case& c : cases) {
-        MemoryFileSystem fs;
-        fs.dirs.insert("/state");
-        fs.files[kStatePath] = c.bytes;
-        StateStore store(fs, kStatePath);
-        const LoggerState loaded = store.Load(kTestNow);
-        EXPECT_FALSE(loaded.serialNumberAssigned) << c.name;
-        EXPECT_EQ(loaded.log.size(), kFactoryTrackFixes) << c.name;
+        LoggerRig rig;
+        rig.fs.files[kStatePath] = c.bytes;
+        // Reading changes nothing, even a bad file.
+        LoggerState loaded;
+        EXPECT_EQ(rig.store.Load(kTestNow, loaded), StateFile::Invalid) << c.name;
+        EXPECT_EQ(rig.fs.writes, 0) << c.name;
+
+        ASSERT_EQ(rig.Logger().IntoDumpMode(5), code::kIntoDumpModeSuccessful) << c.name;
+        EXPECT_EQ(rig.fs.files[SetAsidePath(kStatePath, kTestNow)], c.bytes) << c.name;
+        const LoggerState fresh = rig.Saved();
+        EXPECT_FALSE(fresh.serialNumberAssigned) << c.name;
+        EXPECT_EQ(fresh.log.size(), kFactoryTrackFixes) << c.name;
     }
+}
+
+TEST(Persistence, AnUnreadableStateFileIsLeftAloneAndAnswersFailures) {
+    LoggerRig rig;
+    rig.Logger().IntoDumpMode(5);
+    ASSERT_EQ(rig.Logger().SetSerialNumber(424242), code::kSerialNumberSet);
+    const Bytes before = rig.fs.files[kStatePath];
+    const int writes = rig.fs.writes;
+    rig.fs.unreadable.insert(kStatePath);  // held open elsewhere without sharing
+
+    LoggerSettings settings;
+    DeviceInfo info;
+    int32_t used = 0;
+    VirtualLogger& logger = rig.Logger();
+    EXPECT_EQ(logger.ReadSettings(5, settings), code::kDeviceNotReport);
+    EXPECT_EQ(logger.ReadDeviceInfo(5, info), code::kCannotReadDeviceInfo);
+    EXPECT_EQ(logger.ReadMemoryUsed(used), code::kDeviceNotReport);
+    EXPECT_EQ(logger.DumpLog(5, kDumpPath), code::kCannotBuildDumpFile);
+    EXPECT_EQ(logger.EraseLog(5), code::kDeviceNotReport);
+    EXPECT_EQ(logger.WriteSettings(5, ToolSettings(), kWaveFolder), code::kSettingFail);
+    EXPECT_EQ(logger.UpgradeFirmware(5, kImagePath), code::kCannotOpenBinFile);
+    EXPECT_EQ(logger.ExitDumpMode(), kUnlistedFailure);
+    EXPECT_TRUE(logger.InDumpMode());
+
+    // Nor can the next program make a fresh logger of it.
+    rig.Reopen();
+    int32_t found = 0;
+    EXPECT_EQ(rig.Logger().IntoDumpMode(5), code::kCannotIntoDumpMode);
+    EXPECT_EQ(rig.Logger().AutoIntoDumpMode(found), code::kCannotIntoDumpMode);
+    EXPECT_EQ(rig.fs.writes, writes);
+    EXPECT_EQ(rig.fs.files[kStatePath], before);
+
+    rig.fs.unreadable.clear();
+    ASSERT_EQ(rig.Logger().IntoDumpMode(5), code::kIntoDumpModeSuccessful);
+    ASSERT_EQ(rig.Logger().ReadDeviceInfo(5, info), code::kReadDeviceInfoSuccessful);
+    EXPECT_EQ(info.serialNumber, 424242u);
+}
+
+// Each change answers success only once saved; a failed save answers the
+// export's general failure and leaves memory and file as they were.
+TEST(Persistence, AFailedSaveChangesNothing) {
+    struct Case {
+        const char* name;
+        int32_t (*change)(VirtualLogger&);
+        int32_t failure;
+    };
+    const Case cases[] = {
+        {"settings",
+         [](VirtualLogger& l) { return l.WriteSettings(5, ToolSettings(), kWaveFolder); },
+         code::kSettingFail},
+        {"serial number", [](VirtualLogger& l) { return l.SetSerialNumber(4242); },
+         code::kDeviceNotReport},
+        {"erase", [](VirtualLogger& l) { return l.EraseLog(5); }, code::kDeviceNotReport},
+        {"upgrade", [](VirtualLogger& l) { return l.UpgradeFirmware(5, kImagePath); },
+         code::kCannotOpenBinFile},
+    };
+    for (const Case& c : cases) {
+        LoggerRig rig;
+        rig.Logger().IntoDumpMode(5);
+        const Bytes before = rig.fs.files[kStatePath];
+        rig.fs.failWrites = true;
+        EXPECT_EQ(c.change(rig.Logger()), c.failure) << c.name;
+        EXPECT_EQ(rig.fs.files[kStatePath], before) << c.name;
+        DeviceInfo info;
+        LoggerSettings settings{};
+        int32_t used = 0;
+        rig.Logger().ReadDeviceInfo(5, info);
+        rig.Logger().ReadSettings(5, settings);
+        rig.Logger().ReadMemoryUsed(used);
+        EXPECT_EQ(info.serialNumber, 0u) << c.name;
+        EXPECT_EQ(info.firmwareVersion, "V1.00") << c.name;
+        EXPECT_TRUE(settings == FactorySettings()) << c.name;
+        EXPECT_EQ(used, static_cast<int32_t>(kFactoryTrackFixes * kFixRecordSize)) << c.name;
+    }
+}
+
+// Two programs on one computer: the port opens in one of them at a time, and
+// each change starts from the file, so neither loses the other's.
+TEST(Persistence, TwoProcessesShareOneLoggerAndItsPort) {
+    LoggerRig rig;
+    OtherProcess other(rig);  // loaded the library before the first change
+    VirtualLogger& first = rig.Logger();
+    ASSERT_EQ(first.IntoDumpMode(5), code::kIntoDumpModeSuccessful);
+    int32_t found = 0;
+    EXPECT_EQ(other.logger.IntoDumpMode(5), code::kOpenComPortError);
+    EXPECT_EQ(other.logger.AutoIntoDumpMode(found), code::kCannotIntoDumpMode);
+    EXPECT_EQ(other.logger.SetSerialNumber(41), code::kDeviceNotReport);
+    ASSERT_EQ(first.SetSerialNumber(4242), code::kSerialNumberSet);
+    ASSERT_EQ(first.ExitDumpMode(), code::kExitDumpModeSuccessful);
+
+    ASSERT_EQ(other.logger.AutoIntoDumpMode(found), code::kIntoDumpModeSuccessful);
+    EXPECT_EQ(other.logger.SetSerialNumber(41), code::kCannotModifySerialNumber);
+    ASSERT_EQ(other.logger.WriteSettings(5, ToolSettings(), kWaveFolder), code::kSettingSuccessful);
+    // The holder's end frees the port, as a killed process's does.
+    rig.Reopen();
+    EXPECT_EQ(rig.Logger().IntoDumpMode(5), code::kOpenComPortError);
+    ASSERT_EQ(other.logger.ExitDumpMode(), code::kExitDumpModeSuccessful);
+
+    ASSERT_EQ(rig.Logger().IntoDumpMode(5), code::kIntoDumpModeSuccessful);
+    const LoggerState saved = rig.Saved();
+    EXPECT_EQ(saved.serialNumber, 4242u);
+    EXPECT_TRUE(saved.settings == ToolSettings());
+    EXPECT_FALSE(rig.machine.stateLocked);
 }
 
 TEST(Persistence, SaveCreatesTheFolderAndReplacesTheFile) {
@@ -95,7 +217,9 @@ TEST(Persistence, SaveCreatesTheFolderAndReplacesTheFile) {
     StateStore store(fs, "/local/app/ORLOG7/logger.state");
     ASSERT_TRUE(store.Save(FactoryFreshState(kTestNow)));
     EXPECT_TRUE(fs.IsDirectory("/local/app/ORLOG7"));
-    EXPECT_EQ(store.Load(kTestNow).loggedThrough, kTestNow);
+    LoggerState loaded;
+    EXPECT_EQ(store.Load(kTestNow, loaded), StateFile::Loaded);
+    EXPECT_EQ(loaded.loggedThrough, kTestNow);
 }
 
 }  // namespace

@@ -134,16 +134,6 @@ TEST(VirtualLoggerSettings, ValuesAreCheckedBeforeTheDevice) {
     EXPECT_EQ(rig.Logger().WriteSettings(5, s, kWaveFolder), code::kTimeZoneError);
 }
 
-TEST(VirtualLoggerSettings, AFailedSaveIsASettingFailAndKeepsTheOldSettings) {
-    LoggerRig rig;
-    rig.Logger().IntoDumpMode(5);
-    rig.fs.failWrites = true;
-    EXPECT_EQ(rig.Logger().WriteSettings(5, ToolSettings(), kWaveFolder), code::kSettingFail);
-    LoggerSettings read{};
-    rig.Logger().ReadSettings(5, read);
-    EXPECT_TRUE(read == FactorySettings());
-}
-
 TEST(VirtualLoggerInfo, DeviceInformationOfAFreshLogger) {
     LoggerRig rig;
     rig.Logger().IntoDumpMode(5);

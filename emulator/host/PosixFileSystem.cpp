@@ -5,6 +5,7 @@
 #include <unistd.h>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 
 namespace orlog7emu {
 
@@ -43,13 +44,14 @@ ReadStatus PosixFileSystem::ReadFile(const std::string& path, size_t maxBytes, B
 }
 
 bool PosixFileSystem::WriteFileAtomic(const std::string& path, const Bytes& data) {
-    const std::string temporary = TemporaryPathFor(path);
-    const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const std::string folder = ParentDirectory(path);
+    std::string temporary = JoinPath(folder.empty() ? "." : folder, ".or7-XXXXXX");
+    const int fd = mkstemp(&temporary[0]);
     if (fd < 0) {
         return false;
     }
     size_t done = 0;
-    bool ok = true;
+    bool ok = fchmod(fd, 0644) == 0;
     while (ok && done < data.size()) {
         const ssize_t n = write(fd, data.data() + done, data.size() - done);
         ok = n > 0;
@@ -64,6 +66,25 @@ bool PosixFileSystem::WriteFileAtomic(const std::string& path, const Bytes& data
     }
     std::remove(temporary.c_str());
     return false;
+}
+
+bool PosixFileSystem::RenameFile(const std::string& from, const std::string& to) {
+    // A hard link fails when `to` exists, where rename would replace it.
+    if (link(from.c_str(), to.c_str()) != 0) {
+        return false;
+    }
+    if (unlink(from.c_str()) != 0) {
+        unlink(to.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool PosixFileSystem::SameFile(const std::string& a, const std::string& b) const {
+    struct stat first {};
+    struct stat second {};
+    return stat(a.c_str(), &first) == 0 && stat(b.c_str(), &second) == 0 &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
 bool PosixFileSystem::CreateDirectories(const std::string& path) {

@@ -1,6 +1,6 @@
-// FileSystem on POSIX calls: the host tools and the host tests.
-#ifndef VANTREL_EMULATOR_CORE_POSIXFILESYSTEM_H
-#define VANTREL_EMULATOR_CORE_POSIXFILESYSTEM_H
+// FileSystem on POSIX calls, for the host tests.
+#ifndef VANTREL_EMULATOR_HOST_POSIXFILESYSTEM_H
+#define VANTREL_EMULATOR_HOST_POSIXFILESYSTEM_H
 
 #include "FileSystem.h"
 
@@ -11,6 +11,8 @@ public:
     bool IsDirectory(const std::string& path) const override;
     ReadStatus ReadFile(const std::string& path, size_t maxBytes, Bytes& out) const override;
     bool WriteFileAtomic(const std::string& path, const Bytes& data) override;
+    bool RenameFile(const std::string& from, const std::string& to) override;
+    bool SameFile(const std::string& a, const std::string& b) const override;
     bool CreateDirectories(const std::string& path) override;
 };
 
