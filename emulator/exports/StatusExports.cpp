@@ -13,6 +13,7 @@ extern "C" {
 
 Orlog7Result ORLOG7_CALL KZ_ORLOG7_READ_DLL_VERSION(char* version) {
     // Needs no logger: the library answers by itself.
+    const ExportLock serialized;
     return Guarded(kUnlistedFailure, kUnlistedFailure, [&] {
         CopyText(version, ORLOG7_DLL_VERSION_SIZE, kDllVersionText);
         return code::kReadDllVersionSuccessful;
