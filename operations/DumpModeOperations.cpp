@@ -17,7 +17,7 @@ void IntoDumpMode(const OperationContext& ctx) {
 void AutoIntoDumpMode(const OperationContext& ctx) {
     int32_t scannedPort = 0;
     RunOperation<Export::AutoIntoDumpMode>(
-        ctx, [&](auto autoInto, uint8_t) { return autoInto(&scannedPort); },
+        ctx, [&](auto autoInto) { return autoInto(&scannedPort); },
         [&] {
             // Port 0 is no port found: the field keeps its text, even on success.
             if (scannedPort == 0) {
@@ -28,8 +28,7 @@ void AutoIntoDumpMode(const OperationContext& ctx) {
 }
 
 void ExitDumpMode(const OperationContext& ctx) {
-    RunOperation<Export::ExitDumpMode>(ctx,
-                                       [](auto exitDumpMode, uint8_t) { return exitDumpMode(); });
+    RunOperation<Export::ExitDumpMode>(ctx, [](auto exitDumpMode) { return exitDumpMode(); });
 }
 
 void DumpLogData(const OperationContext& ctx) {

@@ -14,7 +14,7 @@ constexpr const char* kFirmwareImagePath = "g:\\abcd\\binfile\\ORLOG7_Encode.Bin
 void ReadBinFileFirmwareVersion(const OperationContext& ctx) {
     BinFileVersionBuffer version = {};
     RunOperation<Export::ReadBinFileFwVersion>(
-        ctx, [&](auto readVersion, uint8_t) { return readVersion(version, kFirmwareImagePath); },
+        ctx, [&](auto readVersion) { return readVersion(version, kFirmwareImagePath); },
         [&] { return std::vector<FieldText>{BinFileVersionField(version)}; });
 }
 

@@ -69,18 +69,23 @@ int32_t CallLibrary(OperationWindow& window, Call&& call) {
     return call();
 }
 
-// One operation from click to report. `call(function, port)` calls the
-// export (port is 0 for an export that takes none); `fields()` turns the
-// outputs into the field texts, once the call has returned.
+// One operation from click to report. `call(function, port)`, or
+// `call(function)` when the row says the export takes no port, calls the
+// export; `fields()` turns the outputs into the field texts once it returned.
 template <Export E, typename Call, typename MakeFields>
 void RunOperation(const OperationContext& ctx, Call&& call, MakeFields&& fields) {
-    const OperationRule& rule = RuleOf(E);
+    constexpr const OperationRule& rule = RuleOf(E);
     auto function = RequireEntryPoint<E>(ctx);
     if (function == nullptr) {
         return;
     }
-    const uint8_t port = rule.port == TakesPort::Yes ? ReadPortIndex(ctx.window) : 0;
-    const int32_t result = CallLibrary(ctx.window, [&] { return call(function, port); });
+    int32_t result = 0;
+    if constexpr (rule.port == TakesPort::Yes) {
+        const uint8_t port = ReadPortIndex(ctx.window);
+        result = CallLibrary(ctx.window, [&] { return call(function, port); });
+    } else {
+        result = CallLibrary(ctx.window, [&] { return call(function); });
+    }
     Report(ctx.window, rule, result, fields());
 }
 

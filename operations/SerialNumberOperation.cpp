@@ -30,8 +30,7 @@ void SetSerialNumber(const OperationContext& ctx) {
         ctx.window.ShowMessage(kSerialNumberError, kInfoCaption, BoxOwner::MainWindow);
         return;
     }
-    RunOperation<Export::SettingSn>(
-        ctx, [&](auto settingSn, uint8_t) { return settingSn(serialNumber); });
+    RunOperation<Export::SettingSn>(ctx, [&](auto settingSn) { return settingSn(serialNumber); });
 }
 
 }  // namespace vantrel

@@ -12,7 +12,7 @@ namespace vantrel {
 void ReadDllVersion(const OperationContext& ctx) {
     DllVersionBuffer version = {};
     RunOperation<Export::ReadDllVersion>(
-        ctx, [&](auto readVersion, uint8_t) { return readVersion(version); },
+        ctx, [&](auto readVersion) { return readVersion(version); },
         [&] { return std::vector<FieldText>{DllVersionField(version)}; });
 }
 
@@ -37,7 +37,7 @@ void ReadGpsUtcTime(const OperationContext& ctx) {
     GpsUtcTime time = {};
     RunOperation<Export::ReadGpsUtcTimeDate>(
         ctx,
-        [&](auto readTime, uint8_t) {
+        [&](auto readTime) {
             return readTime(&time.hour, &time.minute, &time.second, &time.year, &time.month,
                             &time.day);
         },
@@ -47,7 +47,7 @@ void ReadGpsUtcTime(const OperationContext& ctx) {
 void ReadMemoryUsedSize(const OperationContext& ctx) {
     int32_t usedSize = 0;
     RunOperation<Export::ReadMemoryUsedSize>(
-        ctx, [&](auto readUsed, uint8_t) { return readUsed(&usedSize); },
+        ctx, [&](auto readUsed) { return readUsed(&usedSize); },
         [&] { return MemorySizeFields(usedSize); });
 }
 
