@@ -1,5 +1,5 @@
 // The four status readouts: library version, device information, GPS time
-// and memory use. Their reporting is their rows in OperationRules.cpp.
+// and memory use. Their reporting is their rows in OperationRules.h.
 //
 // Every output is preset (texts all zero, numbers zero) so that one the
 // library leaves unwritten shows as empty or 0, and every text is read only
