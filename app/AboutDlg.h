@@ -2,7 +2,7 @@
 #ifndef VANTREL_APP_ABOUTDLG_H
 #define VANTREL_APP_ABOUTDLG_H
 
-#include "ModalDialog.h"
+#include "app/ModalDialog.h"
 #include "res/resource.h"
 
 namespace vantrel {

@@ -1,4 +1,4 @@
-#include "CommandRoutes.h"
+#include "app/CommandRoutes.h"
 
 #include <iterator>
 

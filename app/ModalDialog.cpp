@@ -1,4 +1,4 @@
-#include "ModalDialog.h"
+#include "app/ModalDialog.h"
 
 namespace vantrel {
 
@@ -29,7 +29,17 @@ INT_PTR CALLBACK CModalDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam
     } else {
         dialog = reinterpret_cast<CModalDialog*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     }
-    return dialog != nullptr ? dialog->Dispatch(message, wParam, lParam) : FALSE;
+    if (dialog == nullptr) {
+        return FALSE;
+    }
+    // No exception may cross into the system's code: a step that throws
+    // (out of memory in a string) ends there, its scopes unwound, and the
+    // dialog goes on taking messages.
+    try {
+        return dialog->Dispatch(message, wParam, lParam);
+    } catch (...) {
+        return FALSE;
+    }
 }
 
 INT_PTR CModalDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {

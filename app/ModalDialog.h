@@ -1,5 +1,6 @@
 // A small modal dialog base: a template id, DialogBoxParamW, and a dialog
 // procedure that finds the object through GWLP_USERDATA and calls its steps.
+// An exception from a step ends that step only; the dialog stays up.
 #ifndef VANTREL_APP_MODALDIALOG_H
 #define VANTREL_APP_MODALDIALOG_H
 

@@ -1,4 +1,4 @@
-#include "PortList.h"
+#include "app/PortList.h"
 
 namespace vantrel {
 

@@ -1,7 +1,7 @@
-#include "PortSelector.h"
+#include "app/PortSelector.h"
 
-#include "PortList.h"
-#include "TextConversion.h"
+#include "app/PortList.h"
+#include "app/TextConversion.h"
 
 namespace vantrel {
 

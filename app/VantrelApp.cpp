@@ -1,10 +1,10 @@
-#include "VantrelApp.h"
+#include "app/VantrelApp.h"
 
 #include <commctrl.h>
 
 #include <cwchar>
 
-#include "VantrelDlg.h"
+#include "app/VantrelDlg.h"
 
 namespace vantrel {
 
@@ -42,9 +42,7 @@ BOOL CVantrelApp::InitInstance() {
     InitCommonControlsEx(&controls);
 
     CVantrelDlg dialog(DeviceLibrary(), nullptr);
-    mainWindow_ = &dialog;
     dialog.DoModal();
-    mainWindow_ = nullptr;
     return FALSE;
 }
 

@@ -6,18 +6,10 @@
 
 namespace vantrel {
 
-class CModalDialog;
-
 class CVantrelApp {
 public:
     // Shows the main window modally; false: no message loop of our own follows.
     BOOL InitInstance();
-
-    // The main dialog while it runs, null otherwise.
-    CModalDialog* MainWindow() const { return mainWindow_; }
-
-private:
-    CModalDialog* mainWindow_ = nullptr;
 };
 
 extern CVantrelApp theApp;

@@ -1,10 +1,10 @@
-#include "VantrelDlg.h"
+#include "app/VantrelDlg.h"
 
-#include "AboutDlg.h"
-#include "CommandRoutes.h"
-#include "PortList.h"
-#include "PortSelector.h"
-#include "TextConversion.h"
+#include "app/AboutDlg.h"
+#include "app/CommandRoutes.h"
+#include "app/PortList.h"
+#include "app/PortSelector.h"
+#include "app/TextConversion.h"
 #include "res/resource.h"
 
 namespace vantrel {
@@ -57,10 +57,9 @@ void CVantrelDlg::OnCommand(int controlId, int notifyCode) {
 bool CVantrelDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result) {
     switch (message) {
     case WM_SYSCOMMAND:
-        if ((wParam & 0xFFF0) != IDM_ABOUTBOX) {
+        if (!OnSysCommand(static_cast<UINT>(wParam))) {
             return false;  // move, close and the rest: default handling
         }
-        OnSysCommand(static_cast<UINT>(wParam));
         result = TRUE;
         return true;
     case WM_PAINT:
@@ -78,9 +77,14 @@ bool CVantrelDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result
     }
 }
 
-void CVantrelDlg::OnSysCommand(UINT) {
+bool CVantrelDlg::OnSysCommand(UINT command) {
+    // The low four bits are the system's own.
+    if ((command & 0xFFF0) != IDM_ABOUTBOX) {
+        return false;
+    }
     CAboutDlg about;
     about.DoModal();
+    return true;
 }
 
 void CVantrelDlg::PaintIconic() {

@@ -3,7 +3,7 @@
 #ifndef VANTREL_APP_VANTRELDLG_H
 #define VANTREL_APP_VANTRELDLG_H
 
-#include "ModalDialog.h"
+#include "app/ModalDialog.h"
 #include "devicelib/LibraryBinding.h"
 #include "operations/OperationWindow.h"
 
@@ -24,13 +24,18 @@ public:
 protected:
     void DoDataExchange() override;
     BOOL OnInitDialog() override;
+    // Exit, the close box and Esc: release the library, then end. Enter ends
+    // through the base OnOK without the release, on purpose: that is how
+    // Enter has always closed the window, and the process ends next, which
+    // frees the library anyway.
     void OnCancel() override;
     void OnCommand(int controlId, int notifyCode) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
 private:
     void AddAboutToSystemMenu();
-    void OnSysCommand(UINT command);
+    // True when the command was ours (the about box).
+    bool OnSysCommand(UINT command);
     void PaintIconic();
 
     LibraryBinding& library_;

@@ -1,4 +1,4 @@
-#include "EntryPoints.h"
+#include "devicelib/EntryPoints.h"
 
 namespace vantrel {
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <cstddef>
 
-#include "DeviceLibContract.h"
+#include "devicelib/DeviceLibContract.h"
 
 namespace vantrel {
 
@@ -33,7 +33,9 @@ enum class Export : std::size_t {
 #undef VANTREL_ENUMERATOR
 };
 
-constexpr std::size_t kExportCount = 14;
+#define VANTREL_ONE(name, symbol) +1
+constexpr std::size_t kExportCount = 0 VANTREL_DEVICE_EXPORTS(VANTREL_ONE);
+#undef VANTREL_ONE
 
 // Export names, indexed by Export.
 extern const std::array<const char*, kExportCount> kExportNames;

@@ -1,4 +1,4 @@
-#include "LibraryBinding.h"
+#include "devicelib/LibraryBinding.h"
 
 namespace vantrel {
 

@@ -8,8 +8,8 @@
 #ifndef VANTREL_DEVICELIB_LIBRARYBINDING_H
 #define VANTREL_DEVICELIB_LIBRARYBINDING_H
 
-#include "EntryPoints.h"
-#include "ModuleLoader.h"
+#include "devicelib/EntryPoints.h"
+#include "devicelib/ModuleLoader.h"
 
 namespace vantrel {
 

@@ -2,7 +2,7 @@
 #ifndef VANTREL_DEVICELIB_MODULELOADER_H
 #define VANTREL_DEVICELIB_MODULELOADER_H
 
-#include "EntryPoints.h"
+#include "devicelib/EntryPoints.h"
 
 namespace vantrel {
 

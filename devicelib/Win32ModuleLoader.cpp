@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "ModuleLoader.h"
+#include "devicelib/ModuleLoader.h"
 
 namespace vantrel {
 namespace {

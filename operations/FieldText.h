@@ -1,21 +1,24 @@
-// Output-field texts built from a layout row: the text before the value, the
-// value, the text after it.
+// Output-field texts. Every readout describes its fields with one row shape,
+// {control, prefix, value, suffix}; the field shows prefix + value + suffix.
 #ifndef VANTREL_OPERATIONS_FIELDTEXT_H
 #define VANTREL_OPERATIONS_FIELDTEXT_H
 
-#include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
-#include "OperationWindow.h"
+#include "operations/OperationWindow.h"
 
 namespace vantrel {
 
-// One row of a field layout.
-struct FieldLayout {
+// One field of a readout. `Value` is the value's text, or in a table written
+// before any reading (the settings), the getter that gives it.
+template <typename Value = std::string>
+struct FieldRow {
     int controlId;
-    const char* before;
-    const char* after;
+    const char* prefix;
+    Value value;
+    const char* suffix;
 };
 
 // A finished text for one output field.
@@ -28,13 +31,16 @@ inline bool operator==(const FieldText& a, const FieldText& b) {
     return a.controlId == b.controlId && a.text == b.text;
 }
 
-// Joins each row with its value, keeping the rows' order.
-template <std::size_t N>
-std::vector<FieldText> LayOutFields(const FieldLayout (&rows)[N], const std::string (&values)[N]) {
+inline FieldText ComposeField(const FieldRow<>& row) {
+    return {row.controlId, row.prefix + row.value + row.suffix};
+}
+
+// The rows' texts, in the rows' order.
+inline std::vector<FieldText> ComposeFields(std::initializer_list<FieldRow<>> rows) {
     std::vector<FieldText> fields;
-    fields.reserve(N);
-    for (std::size_t i = 0; i < N; ++i) {
-        fields.push_back({rows[i].controlId, rows[i].before + values[i] + rows[i].after});
+    fields.reserve(rows.size());
+    for (const FieldRow<>& row : rows) {
+        fields.push_back(ComposeField(row));
     }
     return fields;
 }

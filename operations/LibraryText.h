@@ -12,7 +12,9 @@ namespace vantrel {
 // gives all of its bytes and nothing beyond.
 std::string LibraryText(const char* buffer, std::size_t capacity);
 
-// Converts a text of the system code page to UTF-8 (identity off Windows).
+// Converts a text of the system code page to UTF-8. A link-time seam: each
+// program links the decoder of its platform, app/TextConversion.cpp in the
+// Windows program, tests/stubs/HostCodePage.cpp in the host tests.
 std::string SystemCodePageToUtf8(const std::string& text);
 
 }  // namespace vantrel

@@ -1,27 +1,41 @@
-#include "OperationSteps.h"
+#include "operations/OperationSteps.h"
 
 namespace vantrel {
+namespace {
 
-bool CodeList::Contains(int32_t code) const {
-    for (int32_t listed : *this) {
-        if (listed == code) {
-            return true;
-        }
-    }
-    return false;
+void ShowMessageOf(OperationWindow& window, int32_t result) {
+    const char* text = ResultMessageText(result);
+    ShowResult(window, text != nullptr ? text : "");
 }
+
+}  // namespace
 
 void ShowResult(OperationWindow& window, const std::string& text) {
     window.ShowMessage(text, kResultCaption, BoxOwner::MainWindow);
 }
 
-bool ShowListedResult(OperationWindow& window, CodeList listed, int32_t result) {
-    if (!listed.Contains(result)) {
-        return false;
+void Report(OperationWindow& window, const OperationRule& rule, int32_t result,
+            const std::vector<FieldText>& fields) {
+    if (rule.failures.Contains(result)) {
+        ShowMessageOf(window, result);
+        return;
     }
-    const char* text = ResultMessageText(result);
-    ShowResult(window, text != nullptr ? text : "");
-    return true;
+    if (result != rule.success) {
+        if (rule.unlisted == Unlisted::WritesFields) {
+            WriteFields(window, fields);
+        }
+        return;
+    }
+    if (rule.fields == Fields::BeforeBox) {
+        WriteFields(window, fields);
+    }
+    ShowMessageOf(window, result);
+    if (rule.fields == Fields::AfterBox) {
+        WriteFields(window, fields);
+    }
+    if (rule.secondBox != nullptr) {
+        ShowResult(window, rule.secondBox);
+    }
 }
 
 uint8_t ReadPortIndex(OperationWindow& window) {

@@ -1,17 +1,19 @@
 // The steps every operation handler shares: find its entry point, read the
-// port, call the library with the window marked busy, and show the message of
-// the first listed code that matches the result.
+// port, call the library with the window marked busy, and report the result
+// as the operation's rule row says.
 #ifndef VANTREL_OPERATIONS_OPERATIONSTEPS_H
 #define VANTREL_OPERATIONS_OPERATIONSTEPS_H
 
-#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
-#include "../devicelib/EntryPoints.h"
-#include "../devicelib/LibraryBinding.h"
-#include "OperationWindow.h"
-#include "ResultMessages.h"
+#include "devicelib/EntryPoints.h"
+#include "devicelib/LibraryBinding.h"
+#include "operations/FieldText.h"
+#include "operations/OperationRules.h"
+#include "operations/OperationWindow.h"
+#include "operations/ResultMessages.h"
 
 namespace vantrel {
 
@@ -24,27 +26,15 @@ struct OperationContext {
     const EntryPointTable& Entries() const { return library.Entries(); }
 };
 
-// The result codes an operation reacts to, in the order they are compared.
-class CodeList {
-public:
-    template <std::size_t N>
-    constexpr CodeList(const int32_t (&codes)[N])
-        : codes_(codes), count_(N) {}  // NOLINT(google-explicit-constructor)
-
-    const int32_t* begin() const { return codes_; }
-    const int32_t* end() const { return codes_ + count_; }
-    bool Contains(int32_t code) const;
-
-private:
-    const int32_t* codes_;
-    std::size_t count_;
-};
-
 // A result box: owned by the main window, caption "API-return".
 void ShowResult(OperationWindow& window, const std::string& text);
 
-// Shows the message of `result` if the list names it; true when it did.
-bool ShowListedResult(OperationWindow& window, CodeList listed, int32_t result);
+// The report of one call, applying `rule` to `result`: a failure shows its
+// message; the success shows its message, writes `fields` before or after
+// it, and shows the second box if any; any other code shows nothing and
+// writes `fields` only if the rule says so.
+void Report(OperationWindow& window, const OperationRule& rule, int32_t result,
+            const std::vector<FieldText>& fields);
 
 // The port index passed to the library: the low 8 bits of the selector's
 // position, so no selection (-1) gives 255.
@@ -77,6 +67,32 @@ template <typename Call>
 int32_t CallLibrary(OperationWindow& window, Call&& call) {
     BusyScope busy(window);
     return call();
+}
+
+// One operation from click to report. `call(function, port)`, or
+// `call(function)` when the row says the export takes no port, calls the
+// export; `fields()` turns the outputs into the field texts once it returned.
+template <Export E, typename Call, typename MakeFields>
+void RunOperation(const OperationContext& ctx, Call&& call, MakeFields&& fields) {
+    constexpr const OperationRule& rule = RuleOf(E);
+    auto function = RequireEntryPoint<E>(ctx);
+    if (function == nullptr) {
+        return;
+    }
+    int32_t result = 0;
+    if constexpr (rule.port == TakesPort::Yes) {
+        const uint8_t port = ReadPortIndex(ctx.window);
+        result = CallLibrary(ctx.window, [&] { return call(function, port); });
+    } else {
+        result = CallLibrary(ctx.window, [&] { return call(function); });
+    }
+    Report(ctx.window, rule, result, fields());
+}
+
+// An operation without fields.
+template <Export E, typename Call>
+void RunOperation(const OperationContext& ctx, Call&& call) {
+    RunOperation<E>(ctx, call, [] { return std::vector<FieldText>(); });
 }
 
 }  // namespace vantrel

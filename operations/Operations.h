@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "OperationSteps.h"
+#include "operations/OperationSteps.h"
 
 namespace vantrel {
 

@@ -1,4 +1,4 @@
-#include "SerialNumber.h"
+#include "operations/SerialNumber.h"
 
 namespace vantrel {
 namespace {

@@ -1,13 +1,11 @@
 // Setting the logger's serial number from the text the user typed.
 #include <string>
 
-#include "Operations.h"
-#include "SerialNumber.h"
+#include "operations/Operations.h"
+#include "operations/SerialNumber.h"
 
 namespace vantrel {
 namespace {
-
-constexpr int32_t kSettingSnCodes[] = {41, 42, 27, 28, 12, 40};
 
 // The text as a serial number, or false when it is not one we will send.
 // A text longer than the limit is refused whole: cutting it would assign a
@@ -32,12 +30,7 @@ void SetSerialNumber(const OperationContext& ctx) {
         ctx.window.ShowMessage(kSerialNumberError, kInfoCaption, BoxOwner::MainWindow);
         return;
     }
-    auto settingSn = RequireEntryPoint<Export::SettingSn>(ctx);
-    if (settingSn == nullptr) {
-        return;
-    }
-    const int32_t result = CallLibrary(ctx.window, [&] { return settingSn(serialNumber); });
-    ShowListedResult(ctx.window, kSettingSnCodes, result);
+    RunOperation<Export::SettingSn>(ctx, [&](auto settingSn) { return settingSn(serialNumber); });
 }
 
 }  // namespace vantrel

@@ -1,9 +1,9 @@
-#include "SettingsFields.h"
+#include "operations/SettingsFields.h"
 
 #include <cstdint>
 #include <optional>
 
-#include "../res/resource.h"
+#include "res/resource.h"
 
 namespace vantrel {
 namespace {
@@ -59,16 +59,11 @@ ValuePart CarSpeedLimit(const DeviceSettings& s) {
     return InRangeOrZero(s.carSpeedLimit, 50, 250);
 }
 
-struct SettingsFieldLayout {
-    int controlId;
-    const char* prefix;
-    ValuePart (*value)(const DeviceSettings&);
-    const char* suffix;
-};
+using SettingsField = FieldRow<ValuePart (*)(const DeviceSettings&)>;
 
 // The spacing is deliberate: some labels have two blanks before "=", and the
 // idle timer's suffix has none before ")".
-constexpr SettingsFieldLayout kSettingsFields[] = {
+constexpr SettingsField kSettingsFields[] = {
     {IDC_READ_TIME_INTERVAL, "( Read Time Interval = ", &TimeInterval, " )"},
     {IDC_READ_DISPLACEMENT_INTERVAL, "( Read Displacement Interval = ", &DisplacementInterval,
      " )"},
@@ -137,10 +132,9 @@ std::string UserPointLine(std::size_t slot, const UserPoint& point) {
 
 std::vector<FieldText> SettingsFieldTexts(const DeviceSettings& reading) {
     std::vector<FieldText> texts;
-    for (const SettingsFieldLayout& field : kSettingsFields) {
-        const ValuePart value = field.value(reading);
-        if (value) {
-            texts.push_back({field.controlId, field.prefix + *value + field.suffix});
+    for (const SettingsField& field : kSettingsFields) {
+        if (const ValuePart value = field.value(reading)) {
+            texts.push_back(ComposeField({field.controlId, field.prefix, *value, field.suffix}));
         }
     }
     for (std::size_t slot = 0; slot < reading.userPoints.size(); ++slot) {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "FieldText.h"
-#include "SettingsValues.h"
+#include "operations/FieldText.h"
+#include "operations/SettingsValues.h"
 
 namespace vantrel {
 

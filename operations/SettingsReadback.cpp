@@ -2,15 +2,12 @@
 // fields.
 #include <cstring>
 
-#include "Operations.h"
-#include "SettingsFields.h"
-#include "SettingsValues.h"
+#include "operations/Operations.h"
+#include "operations/SettingsFields.h"
+#include "operations/SettingsValues.h"
 
 namespace vantrel {
 namespace {
-
-constexpr int32_t kReadSettingCodes[] = {26, 12, 22};
-constexpr int32_t kReadSettingSuccess = 22;
 
 // The library may fill one byte of a four-byte output or all four; only the
 // lowest-addressed byte is defined.
@@ -54,24 +51,15 @@ struct ReadStorage {
 }  // namespace
 
 void ReadSettingValues(const OperationContext& ctx) {
-    auto readSettings = RequireEntryPoint<Export::ReadSettingValue>(ctx);
-    if (readSettings == nullptr) {
-        return;
-    }
-    const uint8_t port = ReadPortIndex(ctx.window);
     ReadStorage r;
-    const int32_t result = CallLibrary(ctx.window, [&] {
-        return readSettings(port, &r.timeInterval, &r.displacementInterval, &r.vibration, &r.tag,
-                            &r.minSpeedLimit, r.userPoints.data(), &r.intoIdleTimer, &r.tagMode,
-                            &r.timeZone, &r.carSpeedLimit);
-    });
-    // 26 and 12 show their message only; 22 shows its message and, once the
-    // user has closed it, the fields; anything else shows nothing.
-    ShowListedResult(ctx.window, kReadSettingCodes, result);
-    if (result != kReadSettingSuccess) {
-        return;
-    }
-    WriteFields(ctx.window, SettingsFieldTexts(r.Reading()));
+    RunOperation<Export::ReadSettingValue>(
+        ctx,
+        [&](auto readSettings, uint8_t port) {
+            return readSettings(port, &r.timeInterval, &r.displacementInterval, &r.vibration,
+                                &r.tag, &r.minSpeedLimit, r.userPoints.data(), &r.intoIdleTimer,
+                                &r.tagMode, &r.timeZone, &r.carSpeedLimit);
+        },
+        [&] { return SettingsFieldTexts(r.Reading()); });
 }
 
 }  // namespace vantrel

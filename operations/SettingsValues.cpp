@@ -1,4 +1,4 @@
-#include "SettingsValues.h"
+#include "operations/SettingsValues.h"
 
 #include <cstring>
 

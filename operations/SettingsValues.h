@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "../devicelib/DeviceLibContract.h"
+#include "devicelib/DeviceLibContract.h"
 
 namespace vantrel {
 

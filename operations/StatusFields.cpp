@@ -1,31 +1,10 @@
-#include "StatusFields.h"
+#include "operations/StatusFields.h"
 
-#include "../res/resource.h"
-#include "LibraryText.h"
+#include "operations/LibraryText.h"
+#include "res/resource.h"
 
 namespace vantrel {
 namespace {
-
-// The value of each row is named in its comment.
-const FieldLayout kDllVersionLayout[] = {
-    {IDC_DLL_VERSION, "( DLL Version = ", " )"},  // version text
-};
-
-const FieldLayout kDeviceInformationLayout[] = {
-    {IDC_SERIAL_NUMBER, "( SerialNumber = ", " )"},         // unsigned decimal
-    {IDC_FW_VERSION, "( FW Ver = ", " )"},                  // firmware version text
-    {IDC_DISTRIBUTOR_NAME, "( Distributor Name = ", " )"},  // distributor name text
-    {IDC_MODEL_NAME, "( Model Name = ", " )"},              // model name text
-};
-
-const FieldLayout kMemorySizeLayout[] = {
-    {IDC_MEMORY_USED, "( Memory Used Size = ", " Bytes )"},  // used, signed decimal
-    {IDC_MEMORY_FREE, "( Free Memory Size = ", " Bytes )"},  // free, signed decimal
-};
-
-const FieldLayout kBinFileVersionLayout[] = {
-    {IDC_BIN_FILE_VERSION, "( Bin File FW Version = ", " )"},  // version text
-};
 
 // The time's pieces in display order (day before month before year), each
 // followed by its separator.
@@ -37,15 +16,17 @@ const TimePiece kTimePieces[] = {
     {&GpsUtcTime::hour, ":"}, {&GpsUtcTime::minute, ":"}, {&GpsUtcTime::second, "  ,  "},
     {&GpsUtcTime::day, ","},  {&GpsUtcTime::month, ","},  {&GpsUtcTime::year, ""},
 };
-const FieldLayout kGpsUtcTimeLayout[] = {
-    {IDC_GPS_TIME, "( GPS UTC = ", " )"},  // the pieces above
-};
 
 std::string Decimal(uint32_t value) {
     return std::to_string(value);
 }
 std::string Decimal(int32_t value) {
     return std::to_string(value);
+}
+
+template <std::size_t N>
+std::string BufferText(const char (&buffer)[N]) {
+    return LibraryText(buffer, N);
 }
 
 // Reinterprets 32 bits as two's complement without relying on the
@@ -60,21 +41,19 @@ int32_t ToSigned32(uint32_t bits) {
 }  // namespace
 
 FieldText DllVersionField(const DllVersionBuffer& version) {
-    const std::string values[] = {LibraryText(version, sizeof version)};
-    return LayOutFields(kDllVersionLayout, values).front();
+    return ComposeField({IDC_DLL_VERSION, "( DLL Version = ", BufferText(version), " )"});
 }
 
 std::vector<FieldText> DeviceInformationFields(uint32_t serialNumber,
                                                const FirmwareVersionBuffer& firmwareVersion,
                                                const DistributorNameBuffer& distributorName,
                                                const ModelNameBuffer& modelName) {
-    const std::string values[] = {
-        Decimal(serialNumber),
-        LibraryText(firmwareVersion, sizeof firmwareVersion),
-        LibraryText(distributorName, sizeof distributorName),
-        LibraryText(modelName, sizeof modelName),
-    };
-    return LayOutFields(kDeviceInformationLayout, values);
+    return ComposeFields({
+        {IDC_SERIAL_NUMBER, "( SerialNumber = ", Decimal(serialNumber), " )"},
+        {IDC_FW_VERSION, "( FW Ver = ", BufferText(firmwareVersion), " )"},
+        {IDC_DISTRIBUTOR_NAME, "( Distributor Name = ", BufferText(distributorName), " )"},
+        {IDC_MODEL_NAME, "( Model Name = ", BufferText(modelName), " )"},
+    });
 }
 
 FieldText GpsUtcTimeField(const GpsUtcTime& time) {
@@ -83,8 +62,7 @@ FieldText GpsUtcTimeField(const GpsUtcTime& time) {
         pieces += Decimal(static_cast<uint32_t>(time.*piece.value));
         pieces += piece.after;
     }
-    const std::string values[] = {pieces};
-    return LayOutFields(kGpsUtcTimeLayout, values).front();
+    return ComposeField({IDC_GPS_TIME, "( GPS UTC = ", pieces, " )"});
 }
 
 int32_t FreeMemorySize(int32_t usedSize) {
@@ -93,13 +71,19 @@ int32_t FreeMemorySize(int32_t usedSize) {
 }
 
 std::vector<FieldText> MemorySizeFields(int32_t usedSize) {
-    const std::string values[] = {Decimal(usedSize), Decimal(FreeMemorySize(usedSize))};
-    return LayOutFields(kMemorySizeLayout, values);
+    return ComposeFields({
+        {IDC_MEMORY_USED, "( Memory Used Size = ", Decimal(usedSize), " Bytes )"},
+        {IDC_MEMORY_FREE, "( Free Memory Size = ", Decimal(FreeMemorySize(usedSize)), " Bytes )"},
+    });
 }
 
 FieldText BinFileVersionField(const BinFileVersionBuffer& version) {
-    const std::string values[] = {LibraryText(version, sizeof version)};
-    return LayOutFields(kBinFileVersionLayout, values).front();
+    return ComposeField(
+        {IDC_BIN_FILE_VERSION, "( Bin File FW Version = ", BufferText(version), " )"});
+}
+
+FieldText AutoScanPortField(int32_t scannedPort) {
+    return ComposeField({IDC_AUTO_SCAN_PORT, "( Auto Scan to COM ", Decimal(scannedPort), " )"});
 }
 
 }  // namespace vantrel

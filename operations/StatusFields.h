@@ -1,4 +1,4 @@
-// The texts of the status and firmware readout fields, built from what the
+// The texts of the status, firmware and port-scan readout fields, built from what the
 // library returned. Pure functions: no window, no library.
 #ifndef VANTREL_OPERATIONS_STATUSFIELDS_H
 #define VANTREL_OPERATIONS_STATUSFIELDS_H
@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "../devicelib/DeviceLibContract.h"
-#include "FieldText.h"
+#include "devicelib/DeviceLibContract.h"
+#include "operations/FieldText.h"
 
 namespace vantrel {
 
@@ -49,6 +49,9 @@ std::vector<FieldText> MemorySizeFields(int32_t usedSize);
 
 // Field 1020.
 FieldText BinFileVersionField(const BinFileVersionBuffer& version);
+
+// Field 1023: the port the automatic scan found.
+FieldText AutoScanPortField(int32_t scannedPort);
 
 }  // namespace vantrel
 

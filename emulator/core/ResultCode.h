@@ -1,55 +1,13 @@
-// The result codes the emulated library answers with. Only codes that a
-// condition of the emulated logger produces are named here.
+// The result codes the emulated library answers with: the library's own
+// names, from the contract the tool also compares against.
 #ifndef VANTREL_EMULATOR_CORE_RESULTCODE_H
 #define VANTREL_EMULATOR_CORE_RESULTCODE_H
 
-#include <cstdint>
+#include "devicelib/ResultCodes.h"
 
 namespace orlog7emu {
 
-namespace code {
-constexpr int32_t kDumpSuccessful = 2;
-constexpr int32_t kOpenComPortError = 3;
-constexpr int32_t kCannotIntoDumpMode = 4;
-constexpr int32_t kPcNotEnoughMemory = 5;
-constexpr int32_t kCannotBuildDumpFile = 6;
-constexpr int32_t kDeviceNotReport = 12;
-constexpr int32_t kEraseSuccessful = 13;
-constexpr int32_t kSettingSuccessful = 14;
-constexpr int32_t kSettingValueError = 15;
-constexpr int32_t kUncompletedWaveFiles = 16;
-constexpr int32_t kWaveFileOver128K = 17;
-constexpr int32_t kSettingFail = 18;
-constexpr int32_t kTimeIntervalOver3600 = 19;
-constexpr int32_t kDisplacementOver3000 = 20;
-constexpr int32_t kReadDllVersionSuccessful = 21;
-constexpr int32_t kReadSettingSuccessful = 22;
-constexpr int32_t kErrorWaveFilePath = 23;
-constexpr int32_t kIntoDumpModeSuccessful = 24;
-constexpr int32_t kExitDumpModeSuccessful = 25;
-constexpr int32_t kNotDumpMode = 26;
-constexpr int32_t kCannotReadDeviceInfo = 28;
-constexpr int32_t kReadDeviceInfoSuccessful = 29;
-constexpr int32_t kMinSpeedOver20Knot = 30;
-constexpr int32_t kErrorBinFilePath = 31;
-constexpr int32_t kCannotOpenBinFile = 32;
-constexpr int32_t kBinFileSizeError = 33;
-constexpr int32_t kNotCorrectBinFile = 34;
-constexpr int32_t kUpgradeSuccessful = 35;
-constexpr int32_t kBinFileChecksumError = 36;
-constexpr int32_t kReadBinFileVersionSuccessful = 37;
-constexpr int32_t kGpsTimeInvalid = 38;
-constexpr int32_t kGpsTimeSuccessful = 39;
-constexpr int32_t kSerialNumberOver = 40;
-constexpr int32_t kSerialNumberSet = 41;
-constexpr int32_t kCannotModifySerialNumber = 42;
-constexpr int32_t kUserPointDataError = 43;
-constexpr int32_t kIdleTimerOutOfRange = 44;
-constexpr int32_t kReadMemoryUsedSuccessful = 45;
-constexpr int32_t kTagModeError = 46;
-constexpr int32_t kTimeZoneError = 47;
-constexpr int32_t kCarSpeedLimitError = 48;
-}  // namespace code
+namespace code = ::vantrel::code;
 
 }  // namespace orlog7emu
 

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "FuzzSupport.h"
+#include "operations/LibraryText.h"
 #include "operations/Operations.h"
 #include "operations/StatusFields.h"
 #include "res/resource.h"
@@ -46,8 +47,10 @@ struct ExactBuffer {
         std::memcpy(block.get(), from, N);
     }
     const char (&Array() const)[N] { return *reinterpret_cast<const char(*)[N]>(block.get()); }
-    // The bytes a text may show: up to the first zero, or all N.
-    std::string Text() const { return std::string(block.get(), strnlen(block.get(), N)); }
+    // The bytes a text may show (up to the first zero, or all N), decoded.
+    std::string Text() const {
+        return SystemCodePageToUtf8(std::string(block.get(), strnlen(block.get(), N)));
+    }
 };
 
 std::string Framed(const char* before, const std::string& value, const char* after) {

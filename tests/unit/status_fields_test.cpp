@@ -41,6 +41,27 @@ TEST(StatusFields, TextsAreShownByteForByteUpToTheirZero) {
     EXPECT_EQ(DllVersionField(dll).text, "( DLL Version =  v1.0 \x01 )");
 }
 
+// The host tests link an ISO 8859-1 decoder (tests/stubs/HostCodePage.cpp), in
+// which B0 is the degree sign and E9 is e with an acute accent.
+TEST(StatusFields, TextsAreDecodedFromTheSystemCodePage) {
+    DllVersionBuffer dll;
+    Fill(dll,
+         "\xB0"
+         "1");
+    EXPECT_EQ(DllVersionField(dll).text,
+              "( DLL Version = \xC2\xB0"
+              "1 )");
+
+    // Filled to its end without a terminator: every byte decoded, none beyond.
+    BinFileVersionBuffer binFile;
+    std::memset(binFile, 0xE9, sizeof binFile);
+    std::string accents;
+    for (std::size_t i = 0; i < sizeof binFile; ++i) {
+        accents += "\xC3\xA9";
+    }
+    EXPECT_EQ(BinFileVersionField(binFile).text, "( Bin File FW Version = " + accents + " )");
+}
+
 TEST(StatusFields, GpsUtcTime) {
     struct Case {
         GpsUtcTime time;  // hour, minute, second, year, month, day
