@@ -9,6 +9,9 @@ add_executable(Vantrel WIN32
   ${CMAKE_CURRENT_SOURCE_DIR}/VantrelDlg.cpp
   ${PROJECT_SOURCE_DIR}/res/Vantrel.rc
 )
+# The resource compiler does not report the files the script pulls in.
+set_source_files_properties(${PROJECT_SOURCE_DIR}/res/Vantrel.rc PROPERTIES OBJECT_DEPENDS
+  "${PROJECT_SOURCE_DIR}/res/Vantrel.manifest;${PROJECT_SOURCE_DIR}/res/Vantrel.ico")
 target_compile_definitions(Vantrel PRIVATE UNICODE _UNICODE)
 target_link_libraries(Vantrel PRIVATE vantrel_app_core comctl32)
 if(MINGW)

@@ -3,11 +3,9 @@
 #
 #   run_e2e.sh WINEPREFIX DRIVER.exe [driver arguments...]
 #
-# The Wine prefix is made once (wineboot is slow) and reused by every test:
-# a 32-bit prefix with Managed=N for the X11 driver (managed windows make
-# Wine wait for the window manager on every hidden window under Xvfb) and the
-# dialog font mapped to an installed Ming font. Creation is serialised with
-# flock so parallel test runs do not both boot it.
+# The Wine prefix is made once by scripts/wine-prefix (wineboot is slow; the
+# fonts, the X11 driver and the crash handling are set there) and reused by
+# every test.
 set -euo pipefail
 
 prefix=$1
@@ -16,9 +14,6 @@ shift
 export WINEPREFIX=$prefix
 export WINEARCH=win32
 export WINEDEBUG=-all
-# No Mono/Gecko installers, no menu entries from wineboot, and no debugger
-# holding a crashed process open: a crash ends the process at once.
-export WINEDLLOVERRIDES="mscoree=d;mshtml=d;winemenubuilder.exe=d;winedbg.exe=d"
 
 # The scratch folder named after --scratch is emptied for each run.
 args=("$@")
@@ -31,20 +26,7 @@ for ((i = 0; i < ${#args[@]}; i++)); do
   fi
 done
 
-mkdir -p "$(dirname "$prefix")"
-(
-  flock 9
-  if [[ ! -f $prefix/.vantrel-ready ]]; then
-    rm -rf -- "$prefix"
-    echo "e2e: creating the Wine prefix $prefix (once)"
-    wineboot -i >/dev/null 2>&1 || true
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v '新細明體' /t REG_SZ /d 'AR PL UMing TW' /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'PMingLiU' /t REG_SZ /d 'AR PL UMing TW' /f >/dev/null 2>&1
-    wineserver -w
-    touch "$prefix/.vantrel-ready"
-  fi
-) 9>"$prefix.lock"
+"$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine-prefix" "$prefix"
 
 # Drive g:, where the tool's fixed paths point, is the run's own empty
 # folder <scratch>/g: a case on the logger emulator puts the voice prompts
