@@ -205,7 +205,7 @@ private:
         const std::map<int, std::wstring> held = ReadFields();
         for (const auto& handle : handles_) {
             const std::wstring answered = e2e::WindowText(handle.second);
-            if (answered != held.at(handle.first)) {
+            if (!ctx_.Counted(answered == held.at(handle.first))) {
                 Fail(what + ": field " + std::to_string(handle.first) + " answers " +
                      e2e::Describe(answered) + " but holds " +
                      e2e::Describe(held.at(handle.first)));
@@ -213,7 +213,7 @@ private:
         }
         // The serial field is an edit control, which keeps its text to itself.
         const std::wstring serial = app_.FieldText(1026);
-        if (serial != kSerialText) {
+        if (!ctx_.Counted(serial == kSerialText)) {
             Fail(what + ": the serial field reads " + e2e::Describe(serial));
         }
     }
@@ -238,7 +238,7 @@ private:
         }
 
         const e2e::CommandOutcome outcome = app_.Click(op.button, snapshot);
-        if (!outcome.returned) {
+        if (!ctx_.Counted(outcome.returned)) {
             Fail(what + ": the click did not return");
         }
         CheckBoxes(expected, outcome, what);
@@ -250,14 +250,14 @@ private:
         const std::map<int, std::wstring> actual = ReadFields();
         for (const auto& field : after) {
             const std::wstring& got = actual.at(field.first);
-            if (got != field.second) {
+            if (!ctx_.Counted(got == field.second)) {
                 Fail(what + ": field " + std::to_string(field.first) + " is " + e2e::Describe(got) +
                      ", expected " + e2e::Describe(field.second) +
                      (expected.fields.count(field.first) != 0 ? "" : " (not to be written)"));
             }
         }
         model_ = actual;  // one fault is reported once, not on every later click
-        if (app_.Ask(app_.Control(1005), CB_GETCURSEL) != selection_) {
+        if (!ctx_.Counted(app_.Ask(app_.Control(1005), CB_GETCURSEL) == selection_)) {
             Fail(what + ": the port selection moved");
         }
     }
@@ -268,15 +268,16 @@ private:
         for (const e2e::BoxSeen& box : outcome.boxes) {
             seen += " " + e2e::Describe(box.text);
         }
-        if (outcome.boxes.size() != expected.boxes.size()) {
+        if (!ctx_.Counted(outcome.boxes.size() == expected.boxes.size())) {
             Fail(what + ": " + std::to_string(outcome.boxes.size()) + " boxes," + seen +
                  "; expected " + std::to_string(expected.boxes.size()));
             return;
         }
         for (std::size_t i = 0; i < expected.boxes.size(); ++i) {
             const e2e::BoxSeen& box = outcome.boxes[i];
-            if (box.text != e2e::Widen(expected.boxes[i]) || box.caption != L"API-return" ||
-                !box.ownedByMainWindow || box.hasIcon || box.buttons.size() != 1) {
+            if (!ctx_.Counted(box.text == e2e::Widen(expected.boxes[i]) &&
+                              box.caption == L"API-return" && box.ownedByMainWindow &&
+                              !box.hasIcon && box.buttons.size() == 1)) {
                 Fail(what + ": box " + e2e::Describe(box.caption) + " " + e2e::Describe(box.text) +
                      ", expected \"API-return\" " + e2e::Describe(expected.boxes[i]) +
                      " owned by the main window, no icon, one button");
@@ -287,7 +288,7 @@ private:
         }
         for (const auto& field : expected.whileBoxOpen) {
             auto it = outcome.boxes[0].fields.find(field.first);
-            if (it == outcome.boxes[0].fields.end() || it->second != field.second) {
+            if (!ctx_.Counted(it != outcome.boxes[0].fields.end() && it->second == field.second)) {
                 Fail(what + ": field " + std::to_string(field.first) +
                      " while the box was open is " +
                      (it == outcome.boxes[0].fields.end() ? std::string("unread")
@@ -300,18 +301,19 @@ private:
     // One call per click, in order, each returning the code scripted for it.
     void CheckCalls(const Operation& op, const std::vector<int32_t>& codes) {
         const std::vector<e2e::LibraryEvent> calls = e2e::CallsOf(app_.Fake().Take());
-        if (calls.size() != codes.size()) {
+        if (!ctx_.Counted(calls.size() == codes.size())) {
             Fail(std::string(op.exportName) + ": " + std::to_string(calls.size()) +
                  " library calls for " + std::to_string(codes.size()) + " clicks");
             return;
         }
         for (std::size_t i = 0; i < codes.size(); ++i) {
             const std::string what = std::string(op.exportName) + " call " + std::to_string(i);
-            if (calls[i].name != op.exportName ||
-                calls[i].Field("result") != std::to_string(codes[i])) {
+            if (!ctx_.Counted(calls[i].name == op.exportName &&
+                              calls[i].Field("result") == std::to_string(codes[i]))) {
                 Fail(what + ": " + calls[i].line + ", expected result=" + std::to_string(codes[i]));
             }
-            if (op.button == 1027 && calls[i].Field("serialNumber") != kSerialValue) {
+            if (op.button == 1027 &&
+                !ctx_.Counted(calls[i].Field("serialNumber") == kSerialValue)) {
                 Fail(what + ": serial number " + calls[i].Field("serialNumber"));
             }
         }
