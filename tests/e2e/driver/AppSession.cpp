@@ -362,12 +362,40 @@ void AppSession::ExpectResultBox(int id, const std::string& caption, const std::
         }
         return;
     }
-    const BoxSeen& box = outcome.boxes[0];
+    ExpectBox(outcome.boxes[0], caption, text, what);
+}
+
+void AppSession::ExpectBox(const BoxSeen& box, const std::string& caption, const std::string& text,
+                           const std::string& what) {
     ctx_.ExpectEq(box.caption, Widen(caption), what + ": caption");
     ctx_.ExpectEq(box.text, Widen(text), what + ": text");
     ctx_.Expect(box.ownedByMainWindow, what + ": the box is owned by the main window");
     ctx_.Expect(!box.hasIcon, what + ": the box shows no icon");
     ctx_.ExpectEq(box.buttons.size(), 1u, what + ": one button");
+}
+
+CommandOutcome AppSession::ExpectResultBoxes(int id, const std::vector<std::string>& texts,
+                                             const std::string& what,
+                                             const std::vector<int>& snapshot) {
+    const CommandOutcome outcome = Click(id, snapshot);
+    ctx_.Expect(outcome.returned, what + ": the click did not return");
+    if (!ctx_.ExpectEq(outcome.boxes.size(), texts.size(), what + ": boxes shown")) {
+        for (const BoxSeen& box : outcome.boxes) {
+            ctx_.Fail(what + ": box " + Describe(box.caption) + " " + Describe(box.text));
+        }
+        return outcome;
+    }
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        ExpectBox(outcome.boxes[i], expected::kResultCaption, texts[i], what);
+    }
+    return outcome;
+}
+
+void AppSession::ExpectFields(const expected::Events& fields, const std::string& what) const {
+    for (const expected::Event& field : fields) {
+        ctx_.ExpectEq(FieldText(field.controlId), Widen(field.text),
+                      what + ": field " + std::to_string(field.controlId));
+    }
 }
 
 void AppSession::ExpectNoBox(int id, const std::string& what) {
