@@ -148,18 +148,33 @@ inline void ExpectEveryCode(OperationRig& rig, int button, Handler handler, int3
     const expected::Operation& op = expected::OperationOf(button);
     for (int32_t code : expected::SweepCodes()) {
         rig.window.events.clear();
+        rig.window.busyCount = 0;
         result = code;
         handler(rig.Context());
         EXPECT_EQ(rig.window.Sequence(), expected::EventsFor(op, code, fields))
             << op.exportName << " code " << code;
         EXPECT_EQ(rig.window.PortReads(), op.takesPort ? 1 : 0)
             << op.exportName << " code " << code;
+        // The call runs under the wait cursor; boxes and fields come after it.
+        EXPECT_EQ(rig.window.busyCount, 1) << op.exportName << " code " << code;
+        EXPECT_EQ(rig.window.busyDepth, 0) << op.exportName << " code " << code;
         for (const WindowEvent& e : rig.window.events) {
+            EXPECT_FALSE(e.busy) << op.exportName << " code " << code;
             if (e.kind == WindowEvent::Box) {
                 EXPECT_EQ(e.owner, BoxOwner::MainWindow) << op.exportName << " code " << code;
             }
         }
     }
+}
+
+// Before linking: only "Please link library", with no port read, no field
+// written and no wait cursor.
+inline void ExpectAsksToLink(Handler handler) {
+    OperationRig empty;
+    handler(empty.Context());
+    EXPECT_EQ(empty.window.Sequence(), expected::Events{expected::Box(expected::kPleaseLink)});
+    EXPECT_EQ(empty.window.PortReads(), 0);
+    EXPECT_EQ(empty.window.busyCount, 0);
 }
 
 }  // namespace testing

@@ -59,8 +59,6 @@ protected:
     OperationRig rig;
 };
 
-using Boxes = std::vector<std::string>;
-
 // Exactly the listed codes show their text; no port read where none is passed.
 TEST_F(DumpModeOperations, EachShowsOnlyItsOwnCodes) {
     ExpectEveryCode(rig, 1013, &IntoDumpMode, script.result, {});
@@ -70,14 +68,10 @@ TEST_F(DumpModeOperations, EachShowsOnlyItsOwnCodes) {
     ExpectEveryCode(rig, 1003, &EraseAllData, script.result, {});
 }
 
-TEST_F(DumpModeOperations, MissingEntryPointAsksToLinkAndReadsNoPort) {
-    OperationRig empty;
-    for (auto operation :
+TEST_F(DumpModeOperations, MissingEntryPointAsksToLink) {
+    for (Handler operation :
          {&IntoDumpMode, &AutoIntoDumpMode, &ExitDumpMode, &DumpLogData, &EraseAllData}) {
-        empty.window.events.clear();
-        operation(empty.Context());
-        EXPECT_EQ(empty.window.Boxes(), Boxes{expected::kPleaseLink});
-        EXPECT_EQ(empty.window.PortReads(), 0);
+        ExpectAsksToLink(operation);
     }
     EXPECT_EQ(script.calls, 0);
 }
@@ -124,14 +118,6 @@ TEST_F(DumpModeOperations, ScanReportCases) {
                   expected::EventsFor(op, c.result, expected::ScanFields(c.writes ? c.port : 0)))
             << c.result << "/" << c.port;
     }
-}
-
-TEST_F(DumpModeOperations, LibraryCallRunsUnderTheWaitCursor) {
-    script.result = 13;
-    EraseAllData(rig.Context());
-    EXPECT_EQ(rig.window.busyCount, 1);
-    EXPECT_EQ(rig.window.busyDepth, 0);
-    EXPECT_FALSE(rig.window.events.back().busy);  // the box comes after the cursor is back
 }
 
 }  // namespace

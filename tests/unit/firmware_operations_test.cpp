@@ -36,7 +36,6 @@ Orlog7Result ORLOG7_CALL FakeUpgrade(Orlog7Port port, const char* path) {
     return script.result;
 }
 
-using Boxes = std::vector<std::string>;
 constexpr const char* kImagePath = expected::kFirmwareImagePath;
 constexpr int kVersionField = 1020;
 constexpr const char* kOldReport = "( Bin File FW Version = ? )";
@@ -91,17 +90,6 @@ TEST_F(FirmwareOperations, UpgradeCodes) {
     ExpectEveryCode(rig, 1018, &UpgradeFirmware, script.result, {});
 }
 
-TEST_F(FirmwareOperations, UpgradeBoxesAreResultBoxes) {
-    Run(&UpgradeFirmware, 35);
-    for (const WindowEvent& e : rig.window.events) {
-        if (e.kind == WindowEvent::Box) {
-            EXPECT_EQ(e.caption, expected::kResultCaption);
-            EXPECT_EQ(e.owner, BoxOwner::MainWindow);
-            EXPECT_FALSE(e.busy);
-        }
-    }
-}
-
 TEST_F(FirmwareOperations, UpgradeArguments) {
     for (auto [selection, port] : {std::pair<int, int>{5, 5}, {0, 0}, {-1, 255}, {99, 99}}) {
         rig.window.portSelection = selection;
@@ -112,15 +100,8 @@ TEST_F(FirmwareOperations, UpgradeArguments) {
 }
 
 TEST_F(FirmwareOperations, MissingEntryPointAsksToLink) {
-    OperationRig empty;
-    empty.window.fields = {{kVersionField, kOldReport}};
-    for (auto operation : {&ReadBinFileFirmwareVersion, &UpgradeFirmware}) {
-        empty.window.events.clear();
-        operation(empty.Context());
-        EXPECT_EQ(empty.window.Boxes(), Boxes{expected::kPleaseLink});
-        EXPECT_EQ(empty.window.PortReads(), 0);
-    }
-    EXPECT_EQ(empty.window.fields[kVersionField], kOldReport);
+    ExpectAsksToLink(&ReadBinFileFirmwareVersion);
+    ExpectAsksToLink(&UpgradeFirmware);
     EXPECT_EQ(script.calls, 0);
 }
 

@@ -100,13 +100,6 @@ TEST_F(SerialNumberOperation, ResultCodes) {
     EXPECT_EQ(script.lastValue, 1234u);
 }
 
-TEST_F(SerialNumberOperation, LibraryCallRunsUnderTheWaitCursor) {
-    Run("5");
-    EXPECT_EQ(rig.window.busyCount, 1);
-    EXPECT_EQ(rig.window.busyDepth, 0);
-    EXPECT_FALSE(rig.window.events.back().busy);
-}
-
 }  // namespace
 }  // namespace testing
 }  // namespace vantrel

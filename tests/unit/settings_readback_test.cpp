@@ -101,8 +101,6 @@ Orlog7Result ORLOG7_CALL FakeSettingDevice(Orlog7Port, int32_t timeInterval,
     return 14;
 }
 
-using Texts = std::vector<std::string>;
-
 // What a click with code 22 must do, given the fields.
 expected::Events Success(const expected::Events& fields) {
     return expected::EventsFor(expected::OperationOf(1007), 22, fields);
@@ -191,12 +189,7 @@ TEST_F(SettingsReadback, SuccessWithoutOutputsShowsZeros) {
 }
 
 TEST_F(SettingsReadback, MissingEntryPointAsksToLink) {
-    OperationRig empty;
-    empty.window.fields[1011] = "( Tag  = ? )";
-    ReadSettingValues(empty.Context());
-    EXPECT_EQ(empty.window.Boxes(), Texts{expected::kPleaseLink});
-    EXPECT_EQ(empty.window.PortReads(), 0);
-    EXPECT_TRUE(empty.window.FieldWrites().empty());
+    ExpectAsksToLink(&ReadSettingValues);
     EXPECT_EQ(script.calls, 0);
 }
 

@@ -122,11 +122,7 @@ TEST_F(SettingsWrite, TwoClicksDifferOnlyInTheFreshlyReadPort) {
 }
 
 TEST_F(SettingsWrite, MissingEntryPointAsksToLink) {
-    OperationRig empty;
-    WriteDeviceSettings(empty.Context());
-    EXPECT_EQ(empty.window.Boxes(), std::vector<std::string>{expected::kPleaseLink});
-    EXPECT_EQ(empty.window.PortReads(), 0);
-    EXPECT_EQ(empty.window.busyCount, 0);
+    ExpectAsksToLink(&WriteDeviceSettings);
     EXPECT_TRUE(script.calls.empty());
 }
 

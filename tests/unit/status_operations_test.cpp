@@ -74,7 +74,6 @@ Orlog7Result ORLOG7_CALL FakeReadMemoryUsed(int32_t* used) {
 }
 
 using Operation = void (*)(const OperationContext&);
-using Boxes = std::vector<std::string>;
 using expected::Events;
 
 // What the default script's outputs must show.
@@ -127,15 +126,10 @@ TEST_F(StatusOperations, EveryCodeOfEveryReadout) {
     ExpectEveryCode(rig, 1039, &ReadMemoryUsedSize, script.result, ScriptedMemory());
 }
 
-TEST_F(StatusOperations, MissingEntryPointAsksToLinkAndReadsNothing) {
-    OperationRig empty;
+TEST_F(StatusOperations, MissingEntryPointAsksToLink) {
     for (Operation operation :
          {&ReadDllVersion, &ReadDeviceInformation, &ReadGpsUtcTime, &ReadMemoryUsedSize}) {
-        empty.window.events.clear();
-        operation(empty.Context());
-        EXPECT_EQ(empty.window.Boxes(), Boxes{expected::kPleaseLink});
-        EXPECT_EQ(empty.window.PortReads(), 0);
-        EXPECT_TRUE(empty.window.FieldWrites().empty());
+        ExpectAsksToLink(operation);
     }
     EXPECT_EQ(script.calls, 0);
 }
@@ -172,19 +166,6 @@ TEST_F(StatusOperations, UnterminatedTextsShowOnlyTheirBuffers) {
     script.modelName = std::string(ORLOG7_MODEL_NAME_SIZE, 'M');
     EXPECT_EQ(Run(&ReadDllVersion, 21), OnSuccess(1006, ScriptedDllVersion()));
     EXPECT_EQ(Run(&ReadDeviceInformation, 29), OnSuccess(1015, ScriptedDeviceInformation()));
-}
-
-TEST_F(StatusOperations, LibraryCallsRunUnderTheWaitCursor) {
-    for (Operation operation :
-         {&ReadDllVersion, &ReadDeviceInformation, &ReadGpsUtcTime, &ReadMemoryUsedSize}) {
-        rig.window.busyCount = 0;
-        Run(operation, 0);
-        EXPECT_EQ(rig.window.busyCount, 1);
-        EXPECT_EQ(rig.window.busyDepth, 0);
-        for (const WindowEvent& e : rig.window.events) {
-            EXPECT_FALSE(e.busy);
-        }
-    }
 }
 
 }  // namespace

@@ -7,7 +7,8 @@
 // After every click all output fields are read and compared with a model of
 // the window: the boxes must be exactly the listed messages, the fields the
 // operation writes must hold exactly the expected texts, and every other
-// field must be as it was. The program must still answer at the end.
+// field must be as it was. Every call must have received the same arguments
+// whatever the code. The program must still answer at the end.
 #include <cstdint>
 #include <cstdio>
 #include <map>
@@ -67,6 +68,59 @@ const std::vector<Operation>& Operations() {
         }
     }
     return operations;
+}
+
+// What every call of an export must receive besides the port, whatever the
+// library answers: fixed paths and settings, and outputs preset to zero.
+struct Argument {
+    int button;
+    std::string name;  // as the fake logs it
+    std::string value;
+};
+
+const std::vector<Argument>& Arguments() {
+    static const std::vector<Argument> arguments = [] {
+        const expected::Settings s = expected::WrittenSettings();
+        const std::string zero4 = "hex:00000000";
+        std::vector<Argument> list = {
+            {1014, "slots", "-"},
+            {1022, "scannedPort.in", zero4},
+            {1002, "dumpFilePath", e2e::HexText(expected::kDumpFilePath)},
+            {1004, "waveFilePath", e2e::HexText(expected::kWaveFilePath)},
+            {1004, "userPoints",
+             e2e::HexText(std::string(s.userPoints.begin(), s.userPoints.end()))},
+            {1015, "serialNumber.in", zero4},
+            {1039, "usedSize.in", zero4},
+            {1018, "imagePath", e2e::HexText(expected::kFirmwareImagePath)},
+            {1019, "imagePath", e2e::HexText(expected::kFirmwareImagePath)},
+            {1027, "serialNumber", kSerialValue},
+            {1027, "slots", "ffffffff"},
+        };
+        const std::pair<const char*, int> settings[] = {
+            {"timeInterval", s.timeInterval},
+            {"displacementInterval", s.displacementInterval},
+            {"vibration", s.vibration},
+            {"tag", s.tag},
+            {"minSpeedLimit", s.minSpeedLimit},
+            {"intoIdleTimer", s.intoIdleTimer},
+            {"tagMode", s.tagMode},
+            {"timeZone", s.timeZone},
+            {"carSpeedLimit", s.carSpeedLimit},
+        };
+        for (const auto& value : settings) {
+            list.push_back({1004, value.first, std::to_string(value.second)});
+        }
+        for (const char* name : {"timeInterval.in", "displacementInterval.in", "minSpeedLimit.in",
+                                 "intoIdleTimer.in", "carSpeedLimit.in"}) {
+            list.push_back({1007, name, zero4});
+        }
+        for (const char* name :
+             {"hour.in", "minute.in", "second.in", "year.in", "month.in", "day.in"}) {
+            list.push_back({1024, name, "hex:00"});
+        }
+        return list;
+    }();
+    return arguments;
 }
 
 // Every output field of the main window.
@@ -210,12 +264,7 @@ private:
     void Click(const Operation& op, int32_t code, int variant) {
         const int salt = ++salt_;
         const Outputs outputs = op.outputs != nullptr ? op.outputs(variant, salt) : Outputs{};
-        std::vector<std::string> script{std::string(op.rules.exportName) + " result " +
-                                        std::to_string(code)};
-        for (const std::string& line : outputs.lines) {
-            script.push_back(std::string(op.rules.exportName) + " " + line);
-        }
-        app_.Fake().Script(script);
+        app_.Fake().Answer(op.rules.exportName, code, outputs.lines);
 
         const std::string what =
             std::string(op.rules.exportName) + " code " + std::to_string(code) +
@@ -302,9 +351,34 @@ private:
                               calls[i].Field("result") == std::to_string(codes[i]))) {
                 Fail(what + ": " + calls[i].line + ", expected result=" + std::to_string(codes[i]));
             }
-            if (op.rules.button == 1027 &&
-                !ctx_.Counted(calls[i].Field("serialNumber") == kSerialValue)) {
-                Fail(what + ": serial number " + calls[i].Field("serialNumber"));
+            CheckArguments(op.rules, calls[i], what);
+        }
+    }
+
+    // The arguments are the same whatever the library answers.
+    void CheckArguments(const expected::Operation& op, const e2e::LibraryEvent& call,
+                        const std::string& what) {
+        struct Check {
+            std::string name, got, wanted;
+        };
+        std::vector<Check> checks;
+        if (op.takesPort) {
+            const int port = static_cast<int>(selection_) & 0xFF;
+            char lowByte[3];
+            std::snprintf(lowByte, sizeof lowByte, "%02x", port);
+            const std::string slots = call.Field("slots");
+            checks.push_back({"port", call.Field("port"), std::to_string(port)});
+            checks.push_back({"low byte of the port slot",
+                              slots.size() >= 8 ? slots.substr(6, 2) : slots, lowByte});
+        }
+        for (const Argument& argument : Arguments()) {
+            if (argument.button == op.button) {
+                checks.push_back({argument.name, call.Field(argument.name), argument.value});
+            }
+        }
+        for (const Check& check : checks) {
+            if (!ctx_.Counted(check.got == check.wanted)) {
+                Fail(what + ": " + check.name + " " + check.got + ", expected " + check.wanted);
             }
         }
     }

@@ -21,47 +21,13 @@ struct Step {
 
 // Runs one step and returns the call the library logged ("<absent>" fields
 // when there was not exactly one).
-e2e::LibraryEvent RunStep(e2e::CaseContext& ctx, e2e::AppSession& app, int button,
-                          const Step& step) {
+e2e::LibraryEvent RunStep(e2e::AppSession& app, int button, const Step& step) {
     const expected::Operation& op = expected::OperationOf(button);
     const std::string what = std::string(op.exportName) + " result " + std::to_string(step.result) +
                              (step.outputs.empty() ? "" : " " + step.outputs.front());
-    std::vector<std::string> script = {std::string(op.exportName) + " result " +
-                                       std::to_string(step.result)};
-    for (const std::string& output : step.outputs) {
-        script.push_back(std::string(op.exportName) + " " + output);
-    }
-    app.Fake().Script(script);
-
-    const bool writes = expected::WritesFields(op, step.result);
-    std::vector<std::wstring> before, after;
-    for (std::size_t i = 0; i < op.outputFields.size(); ++i) {
-        before.push_back(app.FieldText(op.outputFields[i]));
-        after.push_back(writes ? e2e::Widen(step.shown.at(i).text) : before.back());
-    }
-
-    const e2e::CommandOutcome outcome =
-        app.ExpectResultBoxes(button, expected::BoxesFor(op, step.result), what, op.outputFields);
-    if (!outcome.boxes.empty()) {
-        const e2e::BoxSeen& box = outcome.boxes[0];
-        for (std::size_t i = 0; i < op.outputFields.size(); ++i) {
-            const int id = op.outputFields[i];
-            ctx.ExpectEq(box.fields.at(id),
-                         op.fields == expected::Fields::BeforeBox ? after[i] : before[i],
-                         what + ": field " + std::to_string(id) + " while the box is open");
-        }
-    }
-    for (std::size_t i = 0; i < op.outputFields.size(); ++i) {
-        const int id = op.outputFields[i];
-        ctx.ExpectEq(app.FieldText(id), after[i], what + ": field " + std::to_string(id));
-    }
-
-    const std::vector<e2e::LibraryEvent> calls = e2e::CallsOf(app.Fake().Take());
-    if (ctx.ExpectEq(calls.size(), 1u, what + ": calls") &&
-        ctx.ExpectEq(calls[0].name, std::string(op.exportName), what + ": export")) {
-        return calls[0];
-    }
-    return e2e::LibraryEvent();
+    app.Fake().Answer(op.exportName, step.result, step.outputs);
+    app.ExpectOperation(op, step.result, step.shown, what);
+    return app.OneCall(op.exportName, what);
 }
 
 // The number of 4-byte slots the call passed.
@@ -94,7 +60,7 @@ E2E_CASE(status, dll_version) {
         {{"version " + HexFill('V', 20)}, 21, DllVersionFields(Repeat('V', 20))},
     };
     for (const Step& step : steps) {
-        const e2e::LibraryEvent call = RunStep(ctx, app, 1006, step);
+        const e2e::LibraryEvent call = RunStep(app, 1006, step);
         ctx.ExpectEq(SlotCount(call), 1u, "DLL version: one argument");
     }
 }
@@ -126,7 +92,7 @@ E2E_CASE(status, device_information) {
          DeviceInformationFields(1, Repeat('F', 8), Repeat('D', 32), Repeat('M', 32))},
     };
     for (const Step& step : steps) {
-        const e2e::LibraryEvent call = RunStep(ctx, app, 1015, step);
+        const e2e::LibraryEvent call = RunStep(app, 1015, step);
         ctx.ExpectEq(call.Field("port"), std::string("7"), "device information: port");
         ctx.ExpectEq(call.Field("serialNumber.in"), std::string("hex:00000000"),
                      "device information: serial number preset to 0");
@@ -154,7 +120,7 @@ E2E_CASE(status, gps_time) {
         {{}, 39, GpsTimeFields(0, 0, 0, 0, 0, 0)},
     };
     for (const Step& step : steps) {
-        const e2e::LibraryEvent call = RunStep(ctx, app, 1024, step);
+        const e2e::LibraryEvent call = RunStep(app, 1024, step);
         ctx.ExpectEq(SlotCount(call), 6u, "GPS time: six addresses, no port");
         ctx.ExpectEq(call.Field("hour.in") + call.Field("day.in"), std::string("hex:00hex:00"),
                      "GPS time: outputs preset to 0");
@@ -177,7 +143,7 @@ E2E_CASE(status, memory_used) {
         {{}, 45, MemoryFields(0)},
     };
     for (const Step& step : steps) {
-        const e2e::LibraryEvent call = RunStep(ctx, app, 1039, step);
+        const e2e::LibraryEvent call = RunStep(app, 1039, step);
         ctx.ExpectEq(SlotCount(call), 1u, "memory: one argument, no port");
         ctx.ExpectEq(call.Field("usedSize.in"), std::string("hex:00000000"),
                      "memory: used size preset to 0");

@@ -113,6 +113,15 @@ public:
     CommandOutcome ExpectResultBoxes(int id, const std::vector<std::string>& texts,
                                      const std::string& what,
                                      const std::vector<int>& snapshot = {});
+    // Clicks `op`'s button with the library answering `code`, and requires
+    // what the oracle says: the boxes, the operation's fields while the first
+    // box is open and afterwards, where `shown` are the texts the scripted
+    // outputs must give when the fields are written.
+    CommandOutcome ExpectOperation(const expected::Operation& op, int32_t code,
+                                   const expected::Events& shown, const std::string& what);
+    // The one library call since the last look, which must be of
+    // `exportName`; an empty event (no name) after recording why not.
+    LibraryEvent OneCall(const std::string& exportName, const std::string& what);
     // Requires each field to hold its text now.
     void ExpectFields(const expected::Events& fields, const std::string& what) const;
 
