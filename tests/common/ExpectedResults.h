@@ -92,9 +92,9 @@ enum class Fields {
     AfterBox,   // the fields change once the success message is closed
 };
 
-// One operation button: the codes it shows, in the order it compares them
-// (every one but `success` shows its message and writes nothing), and what
-// it writes.
+// One operation button: whether it passes a port, the codes it shows in the
+// order it compares them (every one but `success` shows its message and
+// writes nothing), and what it writes.
 struct Operation {
     int button;
     const char* exportName;
@@ -107,37 +107,48 @@ struct Operation {
     std::vector<int> outputFields;  // in the order written
 };
 
+constexpr bool kPort = true;  // reads the port selector and passes its index
+constexpr bool kNoPort = false;
+constexpr bool kUnlistedWrite = true;  // any code not listed writes the fields, no message
+constexpr bool kUnlistedSilent = false;
+
 // clang-format off
 inline const std::vector<Operation>& Operations() {
     static const std::vector<Operation> operations = {
-        {1013, "KZ_ORLOG7_INTO_DUMP_MODE", true, {3, 4, 24}, 24, Fields::Never, false, nullptr, {}},
+        {1013, "KZ_ORLOG7_INTO_DUMP_MODE", kPort,
+         {3, 4, 24}, 24, Fields::Never, kUnlistedSilent, nullptr, {}},
         // The scan report is written only for a scanned port other than 0.
-        {1022, "KZ_ORLOG7_AUTO_INTO_DUMP_MODE", false, {3, 4, 24}, 24, Fields::AfterBox, true, nullptr,
-         {1023}},
-        {1014, "KZ_ORLOG7_EXIT_DUMP_MODE", false, {25}, 25, Fields::Never, false, nullptr, {}},
-        {1002, "KZ_ORLOG7_DUMP_DB", true, {26, 5, 6, 7, 8, 9, 10, 11, 12, 2}, 2, Fields::Never, false,
-         nullptr, {}},
-        {1003, "KZ_ORLOG7_ERASE_All_DB", true, {26, 12, 13}, 13, Fields::Never, false, nullptr, {}},
-        {1004, "KZ_ORLOG7_SETTING_DEVICE", true,
-         {15, 19, 20, 30, 23, 5, 16, 17, 26, 12, 18, 43, 44, 46, 47, 48, 14}, 14, Fields::Never, false,
-         nullptr, {}},
-        {1007, "KZ_ORLOG7_READ_SETTING_VALUE", true, {26, 12, 22}, 22, Fields::AfterBox, false, nullptr,
+        {1022, "KZ_ORLOG7_AUTO_INTO_DUMP_MODE", kNoPort,
+         {3, 4, 24}, 24, Fields::AfterBox, kUnlistedWrite, nullptr, {1023}},
+        {1014, "KZ_ORLOG7_EXIT_DUMP_MODE", kNoPort,
+         {25}, 25, Fields::Never, kUnlistedSilent, nullptr, {}},
+        {1002, "KZ_ORLOG7_DUMP_DB", kPort,
+         {26, 5, 6, 7, 8, 9, 10, 11, 12, 2}, 2, Fields::Never, kUnlistedSilent, nullptr, {}},
+        {1003, "KZ_ORLOG7_ERASE_All_DB", kPort,
+         {26, 12, 13}, 13, Fields::Never, kUnlistedSilent, nullptr, {}},
+        {1004, "KZ_ORLOG7_SETTING_DEVICE", kPort,
+         {15, 19, 20, 30, 23, 5, 16, 17, 26, 12, 18, 43, 44, 46, 47, 48, 14}, 14,
+         Fields::Never, kUnlistedSilent, nullptr, {}},
+        {1007, "KZ_ORLOG7_READ_SETTING_VALUE", kPort,
+         {26, 12, 22}, 22, Fields::AfterBox, kUnlistedSilent, nullptr,
          {1008, 1009, 1010, 1011, 1021, 1038, 1042, 1044, 1045,
           1028, 1029, 1030, 1031, 1032, 1033, 1034, 1035, 1036, 1037}},
-        {1006, "KZ_ORLOG7_READ_DLL_VERSION", false, {21}, 21, Fields::AfterBox, false, nullptr, {1012}},
-        {1015, "KZ_ORLOG7_READ_DEVICE_INFORMATION", true, {26, 27, 28, 29}, 29, Fields::BeforeBox, true,
-         nullptr, {1017, 1016, 1043, 1046}},
-        {1024, "KZ_ORLOG7_READ_GPS_UTC_TIME_DATE", false, {26, 38, 39}, 39, Fields::AfterBox, true,
-         nullptr, {1025}},
-        {1039, "KZ_ORLOG7_READ_MEMORY_USED_SIZE", false, {26, 12, 45}, 45, Fields::AfterBox, true,
-         nullptr, {1040, 1041}},
-        {1018, "KZ_ORLOG7_FW_UPGRADE", true, {5, 26, 31, 32, 33, 34, 36, 35}, 35, Fields::Never, false,
-         kUpgradeFinished, {}},
-        {1019, "KZ_ORLOG7_Read_BinFile_FW_Version", false, {5, 31, 32, 33, 34, 36, 37}, 37,
-         Fields::BeforeBox, false, nullptr, {1020}},
+        {1006, "KZ_ORLOG7_READ_DLL_VERSION", kNoPort,
+         {21}, 21, Fields::AfterBox, kUnlistedSilent, nullptr, {1012}},
+        {1015, "KZ_ORLOG7_READ_DEVICE_INFORMATION", kPort,
+         {26, 27, 28, 29}, 29, Fields::BeforeBox, kUnlistedWrite, nullptr,
+         {1017, 1016, 1043, 1046}},
+        {1024, "KZ_ORLOG7_READ_GPS_UTC_TIME_DATE", kNoPort,
+         {26, 38, 39}, 39, Fields::AfterBox, kUnlistedWrite, nullptr, {1025}},
+        {1039, "KZ_ORLOG7_READ_MEMORY_USED_SIZE", kNoPort,
+         {26, 12, 45}, 45, Fields::AfterBox, kUnlistedWrite, nullptr, {1040, 1041}},
+        {1018, "KZ_ORLOG7_FW_UPGRADE", kPort,
+         {5, 26, 31, 32, 33, 34, 36, 35}, 35, Fields::Never, kUnlistedSilent, kUpgradeFinished, {}},
+        {1019, "KZ_ORLOG7_Read_BinFile_FW_Version", kNoPort,
+         {5, 31, 32, 33, 34, 36, 37}, 37, Fields::BeforeBox, kUnlistedSilent, nullptr, {1020}},
         // The success code is compared first.
-        {1027, "KZ_ORLOG7_Setting_SN", false, {41, 42, 27, 28, 12, 40}, 41, Fields::Never, false,
-         nullptr, {}},
+        {1027, "KZ_ORLOG7_Setting_SN", kNoPort,
+         {41, 42, 27, 28, 12, 40}, 41, Fields::Never, kUnlistedSilent, nullptr, {}},
     };
     return operations;
 }
