@@ -3,13 +3,23 @@
 #ifndef VANTREL_TESTS_FAKEWINDOW_H
 #define VANTREL_TESTS_FAKEWINDOW_H
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "devicelib/LibraryBinding.h"
-#include "operations/OperationSteps.h"
+#include "operations/Operations.h"
+#include "tests/common/ExpectedResults.h"
+
+namespace expected {
+inline void PrintTo(const Event& e, std::ostream* os) {
+    *os << Describe(e);
+}
+}  // namespace expected
 
 namespace vantrel {
 namespace testing {
@@ -80,6 +90,18 @@ public:
         }
         return out;
     }
+    // The field writes and boxes, in order, to compare with the oracle's.
+    expected::Events Sequence() const {
+        expected::Events out;
+        for (const WindowEvent& e : events) {
+            if (e.kind == WindowEvent::Field) {
+                out.push_back(expected::Field(e.controlId, e.text));
+            } else if (e.kind == WindowEvent::Box) {
+                out.push_back(expected::Box(e.text, e.caption));
+            }
+        }
+        return out;
+    }
     // The controls written, in order.
     std::vector<int> FieldWrites() const {
         std::vector<int> out;
@@ -115,6 +137,45 @@ struct OperationRig {
     OperationContext Context() { return OperationContext{window, library}; }
     EntryPointTable& Entries() { return library.Entries(); }
 };
+
+using Handler = void (*)(const OperationContext&);
+
+// Clicks `button` once for every code of the sweep, with `result` set to the
+// code, and compares all it does with the oracle; `fields` are the texts the
+// scripted outputs must give.
+inline void ExpectEveryCode(OperationRig& rig, int button, Handler handler, int32_t& result,
+                            const expected::Events& fields) {
+    const expected::Operation& op = expected::OperationOf(button);
+    for (int32_t code : expected::SweepCodes()) {
+        rig.window.events.clear();
+        rig.window.busyCount = 0;
+        result = code;
+        handler(rig.Context());
+        EXPECT_EQ(rig.window.Sequence(), expected::EventsFor(op, code, fields))
+            << op.exportName << " code " << code;
+        EXPECT_EQ(rig.window.PortReads(), op.takesPort ? 1 : 0)
+            << op.exportName << " code " << code;
+        // The call runs under the wait cursor; boxes and fields come after it.
+        EXPECT_EQ(rig.window.busyCount, 1) << op.exportName << " code " << code;
+        EXPECT_EQ(rig.window.busyDepth, 0) << op.exportName << " code " << code;
+        for (const WindowEvent& e : rig.window.events) {
+            EXPECT_FALSE(e.busy) << op.exportName << " code " << code;
+            if (e.kind == WindowEvent::Box) {
+                EXPECT_EQ(e.owner, BoxOwner::MainWindow) << op.exportName << " code " << code;
+            }
+        }
+    }
+}
+
+// Before linking: only "Please link library", with no port read, no field
+// written and no wait cursor.
+inline void ExpectAsksToLink(Handler handler) {
+    OperationRig empty;
+    handler(empty.Context());
+    EXPECT_EQ(empty.window.Sequence(), expected::Events{expected::Box(expected::kPleaseLink)});
+    EXPECT_EQ(empty.window.PortReads(), 0);
+    EXPECT_EQ(empty.window.busyCount, 0);
+}
 
 }  // namespace testing
 }  // namespace vantrel

@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "FakeWindow.h"
-#include "operations/Operations.h"
 
 namespace vantrel {
 namespace testing {
@@ -23,7 +20,7 @@ Orlog7Result ORLOG7_CALL FakeSettingSn(uint32_t value) {
 }
 
 using Boxes = std::vector<std::string>;
-constexpr const char* kSuccess = "41 return_setting_SN_successful";
+const std::string kSuccess = expected::MessageOf(41);
 
 class SerialNumberOperation : public ::testing::Test {
 protected:
@@ -76,8 +73,8 @@ TEST_F(SerialNumberOperation, TextsThatAreRefused) {
         EXPECT_EQ(rig.window.events[0].kind, WindowEvent::SerialRead);
         const WindowEvent& box = rig.window.events[1];
         EXPECT_EQ(box.kind, WindowEvent::Box);
-        EXPECT_EQ(box.text, "'nSerial Number' error, Try again");
-        EXPECT_EQ(box.caption, "Info");
+        EXPECT_EQ(box.text, expected::kSerialRefused);
+        EXPECT_EQ(box.caption, expected::kSerialRefusedCaption);
         EXPECT_EQ(box.owner, BoxOwner::MainWindow);
     }
     EXPECT_EQ(script.calls, 0);
@@ -85,10 +82,10 @@ TEST_F(SerialNumberOperation, TextsThatAreRefused) {
 
 TEST_F(SerialNumberOperation, TextIsCheckedBeforeTheEntryPoint) {
     OperationRig empty;
-    const std::string refused = "'nSerial Number' error, Try again";
+    const std::string refused = expected::kSerialRefused;
     for (auto [text, box] : {std::pair<std::string, std::string>{"", refused},
                              {"12a", refused},
-                             {"12", "Please link library"}}) {
+                             {"12", expected::kPleaseLink}}) {
         empty.window.events.clear();
         empty.window.serialNumberText = text;
         SetSerialNumber(empty.Context());
@@ -98,29 +95,9 @@ TEST_F(SerialNumberOperation, TextIsCheckedBeforeTheEntryPoint) {
 }
 
 TEST_F(SerialNumberOperation, ResultCodes) {
-    const std::map<int32_t, std::string> listed = {
-        {41, "41 return_setting_SN_successful"}, {42, "42 return_cannot_modify_SN"},
-        {27, "27 return_read_null_device_info"}, {28, "28 return_can_not_read_device_info"},
-        {12, "12 return_device_not_report"},     {40, "40 return_SN_value_is_Over"},
-    };
-    std::vector<int32_t> codes = {INT32_MIN, INT32_MAX};
-    for (int32_t code = -1; code <= 60; ++code) {
-        codes.push_back(code);
-    }
-    for (int32_t code : codes) {
-        Run("1234", code);
-        auto it = listed.find(code);
-        EXPECT_EQ(rig.window.Boxes(), it == listed.end() ? Boxes{} : Boxes{it->second}) << code;
-        EXPECT_TRUE(rig.window.FieldWrites().empty());
-        EXPECT_EQ(rig.window.PortReads(), 0);
-    }
-}
-
-TEST_F(SerialNumberOperation, LibraryCallRunsUnderTheWaitCursor) {
-    Run("5");
-    EXPECT_EQ(rig.window.busyCount, 1);
-    EXPECT_EQ(rig.window.busyDepth, 0);
-    EXPECT_FALSE(rig.window.events.back().busy);
+    rig.window.serialNumberText = "1234";
+    ExpectEveryCode(rig, 1027, &SetSerialNumber, script.result, {});
+    EXPECT_EQ(script.lastValue, 1234u);
 }
 
 }  // namespace

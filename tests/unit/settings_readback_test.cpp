@@ -5,9 +5,6 @@
 
 #include "FakeWindow.h"
 #include "tests/common/ExpectedSettingsTexts.h"
-#include "operations/Operations.h"
-#include "operations/SettingsValues.h"
-#include "res/resource.h"
 
 namespace vantrel {
 namespace testing {
@@ -24,7 +21,7 @@ struct ReadScript {
     FakeWindow* window = nullptr;
     int32_t result = 22;
     Fill fill = Fill::Whole;
-    DeviceSettings values{};
+    expected::Settings values{};
     int calls = 0;
     int lastPort = -1;
     bool outputsZeroOnEntry = true;
@@ -68,7 +65,7 @@ Orlog7Result ORLOG7_CALL FakeReadSettingValue(Orlog7Port port, int32_t* timeInte
     if (script.fill == Fill::Nothing) {
         return script.result;
     }
-    const DeviceSettings& v = script.values;
+    const expected::Settings& v = script.values;
     *timeInterval = v.timeInterval;
     *displacementInterval = v.displacementInterval;
     *vibration = v.vibration;
@@ -82,66 +79,27 @@ Orlog7Result ORLOG7_CALL FakeReadSettingValue(Orlog7Port port, int32_t* timeInte
     return script.result;
 }
 
-// A settings export that keeps what it was sent, as a logger would.
-DeviceSettings stored;
-Orlog7Result ORLOG7_CALL FakeSettingDevice(Orlog7Port, int32_t timeInterval,
-                                           int32_t displacementInterval, uint8_t vibration,
-                                           uint8_t tag, const char*, uint8_t minSpeedLimit,
-                                           const UserPoint* userPoints, uint8_t intoIdleTimer,
-                                           uint8_t tagMode, int8_t timeZone,
-                                           uint8_t carSpeedLimit) {
-    stored.timeInterval = timeInterval;
-    stored.displacementInterval = displacementInterval;
-    stored.vibration = vibration;
-    stored.tag = tag;
-    stored.minSpeedLimit = minSpeedLimit;
-    std::memcpy(stored.userPoints.data(), userPoints, 160);
-    stored.intoIdleTimer = intoIdleTimer;
-    stored.tagMode = tagMode;
-    stored.timeZone = timeZone;
-    stored.carSpeedLimit = carSpeedLimit;
-    return 14;
+// What a click with code 22 must do, given the fields.
+expected::Events Success(const expected::Events& fields) {
+    return expected::EventsFor(expected::OperationOf(1007), 22, fields);
 }
-
-using Texts = std::vector<std::string>;
 
 class SettingsReadback : public ::testing::Test {
 protected:
     void SetUp() override {
         script = ReadScript();
         script.window = &rig.window;
-        script.values = WrittenSettings();
+        script.values = expected::WrittenSettings();
         rig.Entries().Set<Export::ReadSettingValue>(&FakeReadSettingValue);
-    }
-    // The texts written, in order.
-    Texts Written() const {
-        Texts out;
-        for (const WindowEvent& e : rig.window.events) {
-            if (e.kind == WindowEvent::Field) {
-                out.push_back(e.text);
-            }
-        }
-        return out;
     }
     OperationRig rig;
 };
 
-// A library that answers with the values the settings write sent it.
+// A library that answers with the values the settings write sends (which
+// the settings-write tests hold the write to).
 TEST_F(SettingsReadback, ReadsBackWhatTheWriteSent) {
-    rig.Entries().Set<Export::SettingDevice>(&FakeSettingDevice);
-    stored = DeviceSettings{};
-    WriteDeviceSettings(rig.Context());
-    script.values = stored;
-    rig.window.events.clear();
-
     ReadSettingValues(rig.Context());
-    const Texts expected = expected_settings::WrittenSettingsReadbackTexts();
-    EXPECT_EQ(Written(), expected);
-    std::vector<int> order;
-    for (const expected_settings::Field& field : expected_settings::WrittenSettingsReadback()) {
-        order.push_back(field.controlId);
-    }
-    EXPECT_EQ(rig.window.FieldWrites(), order);
+    EXPECT_EQ(rig.window.Sequence(), Success(expected::WrittenSettingsReadback()));
 }
 
 TEST_F(SettingsReadback, FieldsAreWrittenOnlyAfterTheBoxIsClosed) {
@@ -158,8 +116,8 @@ TEST_F(SettingsReadback, FieldsAreWrittenOnlyAfterTheBoxIsClosed) {
     EXPECT_EQ(eventsWhileOpen, 2u);  // port read and box; no field yet
     EXPECT_EQ(events[0].kind, WindowEvent::PortRead);
     EXPECT_EQ(events[1].kind, WindowEvent::Box);
-    EXPECT_EQ(events[1].text, "22 return_read_setting_interval_successful");
-    EXPECT_EQ(events[1].caption, "API-return");
+    EXPECT_EQ(events[1].text, expected::MessageOf(22));
+    EXPECT_EQ(events[1].caption, expected::kResultCaption);
     for (std::size_t i = 2; i < events.size(); ++i) {
         EXPECT_EQ(events[i].kind, WindowEvent::Field);
         EXPECT_FALSE(events[i].busy);
@@ -171,31 +129,18 @@ TEST_F(SettingsReadback, VibrationNeitherZeroNorTwoKeepsItsField) {
         OperationRig fresh;
         fresh.Entries().Set<Export::ReadSettingValue>(&FakeReadSettingValue);
         script.window = &fresh.window;
-        fresh.window.fields[IDC_READ_VIBRATION] = "( Vibration  = ? )";
+        fresh.window.fields[1010] = "( Vibration  = ? )";
         script.values.vibration = vibration;
         ReadSettingValues(fresh.Context());
         EXPECT_EQ(fresh.window.FieldWrites().size(), 18u);
-        EXPECT_EQ(fresh.window.fields[IDC_READ_VIBRATION], "( Vibration  = ? )");
+        EXPECT_EQ(fresh.window.fields[1010], "( Vibration  = ? )");
     }
 }
 
-TEST_F(SettingsReadback, OnlyTwentySixAndTwelveShowWithoutFields) {
-    for (int32_t code = -2; code <= 60; ++code) {
-        if (code == 22) {
-            continue;
-        }
-        rig.window.events.clear();
-        script.result = code;
-        ReadSettingValues(rig.Context());
-        Texts expected;
-        if (code == 26) {
-            expected = {"26 return_not_dump_mode"};
-        } else if (code == 12) {
-            expected = {"12 return_device_not_report"};
-        }
-        EXPECT_EQ(rig.window.Boxes(), expected) << "code " << code;  // 14 and 2 included
-        EXPECT_TRUE(rig.window.FieldWrites().empty()) << "code " << code;
-    }
+// Only 26 and 12 show, without fields; 22 shows, then writes them.
+TEST_F(SettingsReadback, EveryCode) {
+    ExpectEveryCode(rig, 1007, &ReadSettingValues, script.result,
+                    expected::ReadbackFields(script.values));
 }
 
 // Only the lowest-addressed byte of a four-byte output counts.
@@ -205,9 +150,7 @@ TEST_F(SettingsReadback, FourByteOutputsAreReadByTheirFirstByte) {
     script.values.intoIdleTimer = 10;
     script.values.carSpeedLimit = 250;
     ReadSettingValues(rig.Context());
-    EXPECT_EQ(rig.window.fields[IDC_READ_MIN_SPEED_LIMIT], "( Min. Speed limit  = 7 )");
-    EXPECT_EQ(rig.window.fields[IDC_READ_IDLE_TIMER], "( Into Idle Timer  = 10 minute)");
-    EXPECT_EQ(rig.window.fields[IDC_READ_CAR_SPEED_LIMIT], "( Car Speed Limit = 250 )");
+    EXPECT_EQ(rig.window.Sequence(), Success(expected::ReadbackFields(script.values)));
 }
 
 // A library that claims success without writing shows zeros, not stack
@@ -215,30 +158,11 @@ TEST_F(SettingsReadback, FourByteOutputsAreReadByTheirFirstByte) {
 TEST_F(SettingsReadback, SuccessWithoutOutputsShowsZeros) {
     script.fill = Fill::Nothing;
     ReadSettingValues(rig.Context());
-    Texts expected = {
-        "( Read Time Interval = 0 )",
-        "( Read Displacement Interval = 0 )",
-        "( Vibration  = Disable )",
-        "( Tag  = Disable )",
-        "( Min. Speed limit  = 0 )",
-        "( Into Idle Timer  = 0 minute)",
-        "( Tag Mode  = Tag_For_Continuous_Mode )",
-        "( Time Zone = 0 )",
-        "( Car Speed Limit = 0 )",
-    };
-    for (int slot = 0; slot <= 9; ++slot) {
-        expected.push_back(expected_settings::ZeroUserPointLine(slot));
-    }
-    EXPECT_EQ(Written(), expected);
+    EXPECT_EQ(rig.window.Sequence(), Success(expected::ReadbackFields(expected::Settings{})));
 }
 
 TEST_F(SettingsReadback, MissingEntryPointAsksToLink) {
-    OperationRig empty;
-    empty.window.fields[IDC_READ_TAG] = "( Tag  = ? )";
-    ReadSettingValues(empty.Context());
-    EXPECT_EQ(empty.window.Boxes(), Texts{"Please link library"});
-    EXPECT_EQ(empty.window.PortReads(), 0);
-    EXPECT_TRUE(empty.window.FieldWrites().empty());
+    ExpectAsksToLink(&ReadSettingValues);
     EXPECT_EQ(script.calls, 0);
 }
 

@@ -5,7 +5,6 @@
 
 #include "FakeWindow.h"
 #include "tests/common/ExpectedSettingsTexts.h"
-#include "operations/Operations.h"
 
 namespace vantrel {
 namespace testing {
@@ -71,16 +70,6 @@ Orlog7Result ORLOG7_CALL FakeSettingDevice(Orlog7Port port, int32_t timeInterval
     return script.result;
 }
 
-// The table as the logger's settings list it, spelled out independently of
-// the code under test.
-std::vector<uint8_t> ExpectedTable() {
-    std::vector<uint8_t> t = {0x00, 0x79, 0x26, 0x2E, 0x05, 0x00, 0x19, 0x03, 0x26, 0x23, 0x01,
-                              0xFF, 0xFF, 0x01, 0xFF, 0xFF, 0x00, 0x79, 0x1E, 0x36, 0x56, 0x00,
-                              0x19, 0x01, 0x06, 0x14, 0x02, 0xFF, 0xFF, 0x01, 0xFF, 0xFF};
-    t.resize(160, 0xFF);
-    return t;
-}
-
 class SettingsWrite : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -96,38 +85,26 @@ TEST_F(SettingsWrite, SendsTheFixedArgumentsAndTable) {
     WriteDeviceSettings(rig.Context());
     ASSERT_EQ(script.calls.size(), 1u);
     const SentSettings& sent = script.calls[0];
+    const expected::Settings values = expected::WrittenSettings();
     EXPECT_EQ(sent.port, 5);
-    EXPECT_EQ(sent.timeIntervalBits, 1u);
+    EXPECT_EQ(sent.timeIntervalBits, static_cast<uint32_t>(values.timeInterval));
     EXPECT_EQ(sent.displacementIntervalBits, 0xFFFFFFFFu);  // -1, not 255
-    EXPECT_EQ(sent.vibration, 2);
-    EXPECT_EQ(sent.tag, 1);
-    EXPECT_EQ(sent.waveFilePath, "g:\\abcd\\WaveFile");
-    EXPECT_EQ(sent.minSpeedLimit, 0);
-    EXPECT_EQ(sent.table, ExpectedTable());
-    EXPECT_EQ(sent.intoIdleTimer, 10);
-    EXPECT_EQ(sent.tagMode, 0);
-    EXPECT_EQ(sent.timeZone, 8);
-    EXPECT_EQ(sent.carSpeedLimit, 50);
+    EXPECT_EQ(sent.vibration, values.vibration);
+    EXPECT_EQ(sent.tag, values.tag);
+    EXPECT_EQ(sent.waveFilePath, expected::kWaveFilePath);
+    EXPECT_EQ(sent.minSpeedLimit, values.minSpeedLimit);
+    EXPECT_EQ(sent.table, values.userPoints);
+    EXPECT_EQ(sent.intoIdleTimer, values.intoIdleTimer);
+    EXPECT_EQ(sent.tagMode, values.tagMode);
+    EXPECT_EQ(sent.timeZone, values.timeZone);
+    EXPECT_EQ(sent.carSpeedLimit, values.carSpeedLimit);
     EXPECT_TRUE(sent.busy);
     EXPECT_TRUE(sent.portReadLast);
     EXPECT_EQ(rig.window.busyDepth, 0);
 }
 
 TEST_F(SettingsWrite, ShowsOnlyItsSeventeenCodesAndWritesNoField) {
-    std::map<int32_t, std::string> listed;
-    for (const expected_settings::Box& box : expected_settings::SettingDeviceBoxes()) {
-        listed[box.code] = box.text;
-    }
-    for (int32_t code = -2; code <= 60; ++code) {
-        rig.window.events.clear();
-        script.result = code;
-        WriteDeviceSettings(rig.Context());
-        auto it = listed.find(code);
-        const std::vector<std::string> expected =
-            it == listed.end() ? std::vector<std::string>{} : std::vector<std::string>{it->second};
-        EXPECT_EQ(rig.window.Boxes(), expected) << "code " << code;
-        EXPECT_TRUE(rig.window.FieldWrites().empty()) << "code " << code;
-    }
+    ExpectEveryCode(rig, 1004, &WriteDeviceSettings, script.result, {});
 }
 
 TEST_F(SettingsWrite, TwoClicksDifferOnlyInTheFreshlyReadPort) {
@@ -145,11 +122,7 @@ TEST_F(SettingsWrite, TwoClicksDifferOnlyInTheFreshlyReadPort) {
 }
 
 TEST_F(SettingsWrite, MissingEntryPointAsksToLink) {
-    OperationRig empty;
-    WriteDeviceSettings(empty.Context());
-    EXPECT_EQ(empty.window.Boxes(), std::vector<std::string>{"Please link library"});
-    EXPECT_EQ(empty.window.PortReads(), 0);
-    EXPECT_EQ(empty.window.busyCount, 0);
+    ExpectAsksToLink(&WriteDeviceSettings);
     EXPECT_TRUE(script.calls.empty());
 }
 

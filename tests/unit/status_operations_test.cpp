@@ -2,11 +2,9 @@
 
 #include <algorithm>
 #include <cstring>
-#include <map>
 
 #include "FakeWindow.h"
-#include "operations/Operations.h"
-#include "res/resource.h"
+#include "tests/common/ExpectedFieldTexts.h"
 
 namespace vantrel {
 namespace testing {
@@ -76,31 +74,29 @@ Orlog7Result ORLOG7_CALL FakeReadMemoryUsed(int32_t* used) {
 }
 
 using Operation = void (*)(const OperationContext&);
-using Boxes = std::vector<std::string>;
-using Fields = std::map<int, std::string>;
+using expected::Events;
 
-const Fields kSeeded = {
-    {IDC_DLL_VERSION, "old"},      {IDC_SERIAL_NUMBER, "old"}, {IDC_FW_VERSION, "old"},
-    {IDC_DISTRIBUTOR_NAME, "old"}, {IDC_MODEL_NAME, "old"},    {IDC_GPS_TIME, "old"},
-    {IDC_MEMORY_USED, "old"},      {IDC_MEMORY_FREE, "old"},
-};
+// What the default script's outputs must show.
+Events ScriptedDllVersion() {
+    return expected::DllVersionFields(script.dllVersion);
+}
+Events ScriptedDeviceInformation() {
+    return expected::DeviceInformationFields(script.serialNumber, script.firmwareVersion,
+                                             script.distributorName, script.modelName);
+}
+Events ScriptedTime() {
+    const uint8_t* t = script.time;
+    return expected::GpsTimeFields(t[0], t[1], t[2], t[3], t[4], t[5]);
+}
+Events ScriptedMemory() {
+    return expected::MemoryFields(script.usedSize);
+}
 
-const Fields kScriptedDeviceInformation = {
-    {IDC_SERIAL_NUMBER, "( SerialNumber = 4294967295 )"},
-    {IDC_FW_VERSION, "( FW Ver = 1.5 )"},
-    {IDC_DISTRIBUTOR_NAME, "( Distributor Name = Dist )"},
-    {IDC_MODEL_NAME, "( Model Name = ORLOG7 )"},
-};
-const Fields kScriptedTime = {{IDC_GPS_TIME, "( GPS UTC = 9:5:3  ,  25,12,7 )"}};
-const Fields kScriptedMemory = {{IDC_MEMORY_USED, "( Memory Used Size = 1048576 Bytes )"},
-                                {IDC_MEMORY_FREE, "( Free Memory Size = 2949120 Bytes )"}};
-
-// For each code: the box (if any) and the fields written.
-struct CodeCase {
-    int32_t result;
-    const char* box;  // null: no box
-    Fields fields;
-};
+// What a click with the success code must do, given the fields.
+Events OnSuccess(int button, const Events& fields) {
+    const expected::Operation& op = expected::OperationOf(button);
+    return expected::EventsFor(op, op.success, fields);
+}
 
 class StatusOperations : public ::testing::Test {
 protected:
@@ -111,141 +107,38 @@ protected:
         rig.Entries().Set<Export::ReadGpsUtcTimeDate>(&FakeReadTime);
         rig.Entries().Set<Export::ReadMemoryUsedSize>(&FakeReadMemoryUsed);
     }
-    // Runs `operation` on a window whose fields all read "old"; returns the
-    // fields it changed.
-    Fields Run(Operation operation, int32_t result) {
+    // One click with `result`: the field writes and boxes it made.
+    Events Run(Operation operation, int32_t result) {
         rig.window.events.clear();
-        rig.window.fields = kSeeded;
         script.result = result;
         operation(rig.Context());
-        Fields changed;
-        for (const auto& field : rig.window.fields) {
-            if (field.second != "old") {
-                changed.insert(field);
-            }
-        }
-        return changed;
+        return rig.window.Sequence();
     }
-    void ExpectCodes(Operation operation, const std::vector<CodeCase>& cases,
-                     const Fields& unlistedFields);
     OperationRig rig;
 };
 
-// Every code from -1 to 60 and the extremes: listed ones as their case
-// says, the rest as `unlistedFields` with no box.
-void StatusOperations::ExpectCodes(Operation operation, const std::vector<CodeCase>& cases,
-                                   const Fields& unlistedFields) {
-    std::map<int32_t, const CodeCase*> listed;
-    for (const CodeCase& c : cases) {
-        listed[c.result] = &c;
-    }
-    for (int32_t code = -1; code <= 60; ++code) {
-        listed.emplace(code, nullptr);
-    }
-    listed.emplace(INT32_MIN, nullptr);
-    listed.emplace(INT32_MAX, nullptr);
-    for (const auto& entry : listed) {
-        const int32_t code = entry.first;
-        const Boxes expectedBoxes =
-            entry.second && entry.second->box ? Boxes{entry.second->box} : Boxes{};
-        const Fields& expectedFields = entry.second ? entry.second->fields : unlistedFields;
-        EXPECT_EQ(Run(operation, code), expectedFields) << "code " << code;
-        EXPECT_EQ(rig.window.Boxes(), expectedBoxes) << "code " << code;
-    }
+// Every code: the listed ones as the oracle says, with the fields before or
+// after the box; the rest with or without the fields, never a box.
+TEST_F(StatusOperations, EveryCodeOfEveryReadout) {
+    ExpectEveryCode(rig, 1006, &ReadDllVersion, script.result, ScriptedDllVersion());
+    ExpectEveryCode(rig, 1015, &ReadDeviceInformation, script.result, ScriptedDeviceInformation());
+    ExpectEveryCode(rig, 1024, &ReadGpsUtcTime, script.result, ScriptedTime());
+    ExpectEveryCode(rig, 1039, &ReadMemoryUsedSize, script.result, ScriptedMemory());
 }
 
-TEST_F(StatusOperations, DllVersionCodes) {
-    ExpectCodes(&ReadDllVersion,
-                {{21,
-                  "21 return_read_dll_version__successful",
-                  {{IDC_DLL_VERSION, "( DLL Version = 2.1.0 )"}}}},
-                {});
-}
-
-TEST_F(StatusOperations, DeviceInformationCodes) {
-    ExpectCodes(&ReadDeviceInformation,
-                {{26, "26 return_not_dump_mode", {}},
-                 {27, "27 return_read_null_device_info", {}},
-                 {28, "28 return_can_not_read_device_info", {}},
-                 {29, "29 return_read_device_info_successful", kScriptedDeviceInformation}},
-                kScriptedDeviceInformation);
-}
-
-TEST_F(StatusOperations, GpsUtcTimeCodes) {
-    ExpectCodes(&ReadGpsUtcTime,
-                {{26, "26 return_not_dump_mode", {}},
-                 {38, "38 return_read_gps_utc_time_invalid", {}},
-                 {39, "39 return_read_gps_utc_time_successful", kScriptedTime}},
-                kScriptedTime);
-}
-
-TEST_F(StatusOperations, MemoryUsedCodes) {
-    ExpectCodes(&ReadMemoryUsedSize,
-                {{26, "26 return_not_dump_mode", {}},
-                 {12, "12 return_device_not_report", {}},
-                 {45, "45 return_read_memory_used_size_successful", kScriptedMemory}},
-                kScriptedMemory);
-}
-
-Fields WithScriptedDeviceInformation() {
-    Fields fields = kSeeded;
-    for (const auto& field : kScriptedDeviceInformation) {
-        fields[field.first] = field.second;
-    }
-    return fields;
-}
-
-// While the success box is open: the version, time and memory reads have not
-// yet touched their fields; the device information already shows its four.
-TEST_F(StatusOperations, OrderOfBoxAndFields) {
-    struct Case {
-        Operation operation;
-        int32_t result;
-        Fields duringBox;
-        std::vector<int> writes;
-    };
-    const Case cases[] = {
-        {&ReadDllVersion, 21, kSeeded, {IDC_DLL_VERSION}},
-        {&ReadDeviceInformation,
-         29,
-         WithScriptedDeviceInformation(),
-         {IDC_SERIAL_NUMBER, IDC_FW_VERSION, IDC_DISTRIBUTOR_NAME, IDC_MODEL_NAME}},
-        {&ReadGpsUtcTime, 39, kSeeded, {IDC_GPS_TIME}},
-        {&ReadMemoryUsedSize, 45, kSeeded, {IDC_MEMORY_USED, IDC_MEMORY_FREE}},
-    };
-    for (const Case& c : cases) {
-        Fields duringBox;
-        int boxes = 0;
-        rig.window.onBox = [&](const WindowEvent&) {
-            ++boxes;
-            duringBox = rig.window.fields;
-        };
-        Run(c.operation, c.result);
-        EXPECT_EQ(boxes, 1) << c.result;
-        EXPECT_EQ(duringBox, c.duringBox) << c.result;
-        EXPECT_EQ(rig.window.FieldWrites(), c.writes) << c.result;
-    }
-}
-
-TEST_F(StatusOperations, MissingEntryPointAsksToLinkAndReadsNothing) {
-    OperationRig empty;
-    empty.window.fields = kSeeded;
+TEST_F(StatusOperations, MissingEntryPointAsksToLink) {
     for (Operation operation :
          {&ReadDllVersion, &ReadDeviceInformation, &ReadGpsUtcTime, &ReadMemoryUsedSize}) {
-        empty.window.events.clear();
-        operation(empty.Context());
-        EXPECT_EQ(empty.window.Boxes(), Boxes{"Please link library"});
-        EXPECT_EQ(empty.window.PortReads(), 0);
-        EXPECT_EQ(empty.window.fields, kSeeded);
+        ExpectAsksToLink(operation);
     }
     EXPECT_EQ(script.calls, 0);
 }
 
 TEST_F(StatusOperations, OnlyDeviceInformationReadsThePort) {
-    for (auto [selection, expected] : {std::pair<int, int>{5, 5}, {0, 0}, {-1, 255}}) {
+    for (auto [selection, port] : {std::pair<int, int>{5, 5}, {0, 0}, {-1, 255}}) {
         rig.window.portSelection = selection;
         Run(&ReadDeviceInformation, 29);
-        EXPECT_EQ(script.lastPort, expected);
+        EXPECT_EQ(script.lastPort, port);
         EXPECT_EQ(rig.window.PortReads(), 1);
     }
     for (Operation operation : {&ReadDllVersion, &ReadGpsUtcTime, &ReadMemoryUsedSize}) {
@@ -257,16 +150,11 @@ TEST_F(StatusOperations, OnlyDeviceInformationReadsThePort) {
 // A library that writes nothing: the preset outputs show as empty and 0.
 TEST_F(StatusOperations, UnwrittenOutputsShowEmptyAndZero) {
     script.writesOutputs = false;
-    EXPECT_EQ(Run(&ReadDllVersion, 21), (Fields{{IDC_DLL_VERSION, "( DLL Version =  )"}}));
+    EXPECT_EQ(Run(&ReadDllVersion, 21), OnSuccess(1006, expected::DllVersionFields("")));
     EXPECT_EQ(Run(&ReadDeviceInformation, 29),
-              (Fields{{IDC_SERIAL_NUMBER, "( SerialNumber = 0 )"},
-                      {IDC_FW_VERSION, "( FW Ver =  )"},
-                      {IDC_DISTRIBUTOR_NAME, "( Distributor Name =  )"},
-                      {IDC_MODEL_NAME, "( Model Name =  )"}}));
-    EXPECT_EQ(Run(&ReadGpsUtcTime, 39), (Fields{{IDC_GPS_TIME, "( GPS UTC = 0:0:0  ,  0,0,0 )"}}));
-    EXPECT_EQ(Run(&ReadMemoryUsedSize, 45),
-              (Fields{{IDC_MEMORY_USED, "( Memory Used Size = 0 Bytes )"},
-                      {IDC_MEMORY_FREE, "( Free Memory Size = 3997696 Bytes )"}}));
+              OnSuccess(1015, expected::DeviceInformationFields(0, "", "", "")));
+    EXPECT_EQ(Run(&ReadGpsUtcTime, 39), OnSuccess(1024, expected::GpsTimeFields(0, 0, 0, 0, 0, 0)));
+    EXPECT_EQ(Run(&ReadMemoryUsedSize, 45), OnSuccess(1039, expected::MemoryFields(0)));
 }
 
 // Every text output filled to its last byte without a terminator (ASan sees
@@ -276,26 +164,8 @@ TEST_F(StatusOperations, UnterminatedTextsShowOnlyTheirBuffers) {
     script.firmwareVersion = std::string(ORLOG7_FW_VERSION_SIZE, 'F');
     script.distributorName = std::string(ORLOG7_DISTRIBUTOR_NAME_SIZE, 'D');
     script.modelName = std::string(ORLOG7_MODEL_NAME_SIZE, 'M');
-    EXPECT_EQ(Run(&ReadDllVersion, 21)[IDC_DLL_VERSION],
-              "( DLL Version = " + script.dllVersion + " )");
-    Fields fields = Run(&ReadDeviceInformation, 29);
-    EXPECT_EQ(fields[IDC_FW_VERSION], "( FW Ver = " + script.firmwareVersion + " )");
-    EXPECT_EQ(fields[IDC_DISTRIBUTOR_NAME],
-              "( Distributor Name = " + script.distributorName + " )");
-    EXPECT_EQ(fields[IDC_MODEL_NAME], "( Model Name = " + script.modelName + " )");
-}
-
-TEST_F(StatusOperations, LibraryCallsRunUnderTheWaitCursor) {
-    for (Operation operation :
-         {&ReadDllVersion, &ReadDeviceInformation, &ReadGpsUtcTime, &ReadMemoryUsedSize}) {
-        rig.window.busyCount = 0;
-        Run(operation, 0);
-        EXPECT_EQ(rig.window.busyCount, 1);
-        EXPECT_EQ(rig.window.busyDepth, 0);
-        for (const WindowEvent& e : rig.window.events) {
-            EXPECT_FALSE(e.busy);
-        }
-    }
+    EXPECT_EQ(Run(&ReadDllVersion, 21), OnSuccess(1006, ScriptedDllVersion()));
+    EXPECT_EQ(Run(&ReadDeviceInformation, 29), OnSuccess(1015, ScriptedDeviceInformation()));
 }
 
 }  // namespace

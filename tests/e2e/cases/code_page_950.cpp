@@ -8,6 +8,7 @@
 #include <string>
 
 #include "AppSession.h"
+#include "tests/common/ExpectedResults.h"
 #include "Text.h"
 
 namespace {
@@ -36,7 +37,7 @@ E2E_CASE(code_page_950, library_texts_are_decoded_from_the_system_code_page) {
                        std::string(kDeviceInformation) + " firmwareVersion text:V1.00",
                        std::string(kDeviceInformation) + " distributorName hex:b867be50b0d300",
                        std::string(kDeviceInformation) + " modelName hex:" + Repeat("a578", 16)});
-    app.ExpectResultBox(1015, "API-return", "29 return_read_device_info_successful",
+    app.ExpectResultBox(1015, expected::kResultCaption, expected::MessageOf(29),
                         "device information");
     ctx.ExpectEq(app.FieldText(1043), std::wstring(L"( Distributor Name = \u7D93\u92B7\u5546 )"),
                  "distributor name");
@@ -46,22 +47,21 @@ E2E_CASE(code_page_950, library_texts_are_decoded_from_the_system_code_page) {
     // The degree sign is A2 58 in code page 950.
     app.Fake().Script({"KZ_ORLOG7_READ_DLL_VERSION result 21",
                        "KZ_ORLOG7_READ_DLL_VERSION version hex:a2583100"});
-    app.ExpectResultBox(1006, "API-return", "21 return_read_dll_version__successful",
-                        "library version");
+    app.ExpectResultBox(1006, expected::kResultCaption, expected::MessageOf(21), "library version");
     ctx.ExpectEq(app.FieldText(1012), std::wstring(L"( DLL Version = \u00B01 )"),
                  "library version");
 
     // 64 bytes of 灣 and no terminator.
     app.Fake().Script({"KZ_ORLOG7_Read_BinFile_FW_Version result 37",
                        "KZ_ORLOG7_Read_BinFile_FW_Version version hex:" + Repeat("c657", 32)});
-    app.ExpectResultBox(1019, "API-return", "37 return_read_binfile_FW_version_successful",
-                        "image version");
+    app.ExpectResultBox(1019, expected::kResultCaption, expected::MessageOf(37), "image version");
     ctx.ExpectEq(app.FieldText(1020),
                  L"( Bin File FW Version = " + std::wstring(32, L'\u7063') + L" )",
                  "image version filling its buffer");
 
     // Full-width digits are characters of the code page, not decimal digits.
     app.SetFieldText(1026, L"\uFF11\uFF12\uFF13");
-    app.ExpectResultBox(1027, "Info", "'nSerial Number' error, Try again", "full-width digits");
+    app.ExpectResultBox(1027, expected::kSerialRefusedCaption, expected::kSerialRefused,
+                        "full-width digits");
     ctx.ExpectEq(e2e::CallsOf(app.Fake().Take()).size(), 3u, "calls: the three reads only");
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "AppSession.h"
+#include "tests/common/ExpectedFieldTexts.h"
 #include "tests/common/ExpectedSettingsTexts.h"
 #include "Text.h"
 
@@ -19,16 +20,7 @@ const wchar_t kDumpPath[] = L"g:\\abcd\\123456.dat";
 const char kImageVersion[] = "V2.31";  // written by the fixture tool, not the factory's V1.00
 const wchar_t kSerialNumber[] = L"123456789";
 const wchar_t kSecondSerialNumber[] = L"987654321";
-const long long kLogCapacity = 3997696;
 const uint32_t kFactoryTrackStart = 1767254400;  // the oldest fix of a fresh logger
-
-void ExpectFields(e2e::CaseContext& ctx, const e2e::AppSession& app,
-                  const std::vector<expected_settings::Field>& fields, const std::string& what) {
-    for (const expected_settings::Field& field : fields) {
-        ctx.ExpectEq(app.FieldText(field.controlId), e2e::Widen(field.text),
-                     what + ": field " + std::to_string(field.controlId));
-    }
-}
 
 // Runs a console tool to its end with its output discarded; true on exit code 0.
 bool RunTool(const std::wstring& exe, const std::wstring& arguments) {
@@ -119,28 +111,24 @@ e2e::LaunchOptions EmulatorBesideExe(const std::wstring& stateFile) {
 }
 
 // The auto scan finds the logger on COM05; the port is then chosen in the list.
-void EnterDumpModeByScan(e2e::CaseContext& ctx, e2e::AppSession& app) {
-    app.ExpectResultBox(1022, "API-return", "24 return_into_dump_mode_successful",
+void EnterDumpModeByScan(e2e::AppSession& app) {
+    app.ExpectResultBox(1022, expected::kResultCaption, expected::MessageOf(24),
                         "auto into dump mode");
-    ctx.ExpectEq(app.FieldText(1023), std::wstring(L"( Auto Scan to COM 5 )"), "scanned port");
+    app.ExpectFields(expected::ScanFields(5), "scanned port");
     app.SelectPort(5);
 }
 
-void ExpectDeviceInformation(e2e::CaseContext& ctx, e2e::AppSession& app,
-                             const std::wstring& serial, const std::string& firmware,
-                             const std::string& what) {
-    app.ExpectResultBox(1015, "API-return", "29 return_read_device_info_successful", what);
-    ExpectFields(ctx, app,
-                 {{1017, "( SerialNumber = " + e2e::Narrow(serial) + " )"},
-                  {1016, "( FW Ver = " + firmware + " )"},
-                  {1043, "( Distributor Name = Vantrel Emulated Devices )"},
-                  {1046, "( Model Name = ORLOG7 )"}},
-                 what);
+void ExpectDeviceInformation(e2e::AppSession& app, const std::wstring& serial,
+                             const std::string& firmware, const std::string& what) {
+    app.ExpectResultBox(1015, expected::kResultCaption, expected::MessageOf(29), what);
+    app.ExpectFields(expected::DeviceInformationFields(std::stoul(e2e::Narrow(serial)), firmware,
+                                                       "Vantrel Emulated Devices", "ORLOG7"),
+                     what);
 }
 
 // Reads the memory use; checks that free is the capacity minus it. -1 if unreadable.
 long long ReadMemoryUsed(e2e::CaseContext& ctx, e2e::AppSession& app, const std::string& what) {
-    app.ExpectResultBox(1039, "API-return", "45 return_read_memory_used_size_successful", what);
+    app.ExpectResultBox(1039, expected::kResultCaption, expected::MessageOf(45), what);
     const std::wstring used = app.FieldText(1040);
     const std::wstring prefix = L"( Memory Used Size = ";
     const std::wstring suffix = L" Bytes )";
@@ -155,9 +143,7 @@ long long ReadMemoryUsed(e2e::CaseContext& ctx, e2e::AppSession& app, const std:
     }
     if (!ctx.Expect(value >= 0, what + ": used size in " + e2e::Describe(used)))
         return -1;
-    ctx.ExpectEq(app.FieldText(1041),
-                 L"( Free Memory Size = " + std::to_wstring(kLogCapacity - value) + L" Bytes )",
-                 what + ": free size");
+    app.ExpectFields(expected::MemoryFields(static_cast<int32_t>(value)), what);
     ctx.ExpectEq(value % 16, 0LL, what + ": whole 16-byte fixes");
     return value;
 }
@@ -203,11 +189,12 @@ void ExpectDumpFile(e2e::CaseContext& ctx, long long used) {
     }
 }
 
-// "( GPS UTC = h:m:s  ,  d,m,yy )" of a UTC time.
+// The GPS field for a UTC time, the year in two digits.
 std::wstring GpsField(const SYSTEMTIME& t) {
-    return L"( GPS UTC = " + std::to_wstring(t.wHour) + L":" + std::to_wstring(t.wMinute) + L":" +
-           std::to_wstring(t.wSecond) + L"  ,  " + std::to_wstring(t.wDay) + L"," +
-           std::to_wstring(t.wMonth) + L"," + std::to_wstring(t.wYear - 2000) + L" )";
+    return e2e::Widen(
+        expected::GpsTimeFields(t.wHour, t.wMinute, t.wSecond, t.wYear - 2000, t.wMonth, t.wDay)
+            .front()
+            .text);
 }
 
 }  // namespace
@@ -217,75 +204,68 @@ E2E_CASE(emulator_session, full_session_and_persisted_state) {
     const std::wstring stateFile =
         ctx.Paths().scratchRoot + L"\\" + e2e::Widen(ctx.Name()) + L"\\logger.state";
     ctx.Require(!Exists(stateFile), "the emulated logger starts factory-fresh");
-    const std::vector<expected_settings::Field> settings =
-        expected_settings::WrittenSettingsReadback();
+    const expected::Events settings = expected::WrittenSettingsReadback();
     DWORD exitedDumpModeAt = 0;
     {
         e2e::AppSession app(ctx, e2e::Library::Emulator, EmulatorBesideExe(stateFile));
         app.Link();
         app.SelectPort(2);
-        app.ExpectResultBox(1013, "API-return", "4 return_can_not_into_dump_mode",
+        app.ExpectResultBox(1013, expected::kResultCaption, expected::MessageOf(4),
                             "into dump mode on COM02");
-        EnterDumpModeByScan(ctx, app);
-        ExpectDeviceInformation(ctx, app, L"0", "V1.00", "device information, fresh");
+        EnterDumpModeByScan(app);
+        ExpectDeviceInformation(app, L"0", "V1.00", "device information, fresh");
 
-        app.ExpectResultBox(1004, "API-return", "14 return_setting_device_successful",
+        app.ExpectResultBox(1004, expected::kResultCaption, expected::MessageOf(14),
                             "settings write");
-        app.ExpectResultBox(1007, "API-return", "22 return_read_setting_interval_successful",
-                            "readback");
-        ExpectFields(ctx, app, settings, "readback");
+        app.ExpectResultBox(1007, expected::kResultCaption, expected::MessageOf(22), "readback");
+        app.ExpectFields(settings, "readback");
 
         // Nothing is logged in dump mode, so the dump holds exactly what was counted.
         const long long used = ReadMemoryUsed(ctx, app, "memory before the dump");
         ctx.Expect(used >= 28800,
                    "the factory drive (28800 bytes) is in memory, got " + std::to_string(used));
         ctx.Require(!Exists(kDumpPath), "no dump file before the dump");
-        app.ExpectResultBox(1002, "API-return", "return_dump_db_successful", "dump");
+        app.ExpectResultBox(1002, expected::kResultCaption, expected::MessageOf(2), "dump");
         ExpectDumpFile(ctx, used);
 
-        app.ExpectResultBox(1003, "API-return", "13 return_erase_db_successful", "erase");
+        app.ExpectResultBox(1003, expected::kResultCaption, expected::MessageOf(13), "erase");
         ctx.ExpectEq(ReadMemoryUsed(ctx, app, "memory after the erase"), 0LL, "erased memory");
-        ctx.ExpectEq(app.FieldText(1041), std::wstring(L"( Free Memory Size = 3997696 Bytes )"),
-                     "free memory after the erase");
+        app.ExpectFields(expected::MemoryFields(0), "memory after the erase");
 
         const std::string image = kImageVersion;
-        app.ExpectResultBox(1019, "API-return", "37 return_read_binfile_FW_version_successful",
+        app.ExpectResultBox(1019, expected::kResultCaption, expected::MessageOf(37),
                             "image version");
-        ctx.ExpectEq(app.FieldText(1020), e2e::Widen("( Bin File FW Version = " + image + " )"),
-                     "image version field");
+        app.ExpectFields(expected::BinFileVersionFields(image), "image version");
         const e2e::CommandOutcome upgrade = app.Click(1018);
         ctx.Expect(upgrade.returned, "upgrade: the click returned");
         if (ctx.ExpectEq(upgrade.boxes.size(), 2u, "upgrade: boxes")) {
-            ctx.ExpectEq(upgrade.boxes[0].text,
-                         std::wstring(L"35 return_upgrade_firmware_successful"),
+            ctx.ExpectEq(upgrade.boxes[0].text, e2e::Widen(expected::MessageOf(35)),
                          "upgrade: first box");
-            ctx.ExpectEq(upgrade.boxes[1].text,
-                         std::wstring(L"F/W Upgrade Finish,Please Remove USB Cable"),
+            ctx.ExpectEq(upgrade.boxes[1].text, e2e::Widen(expected::kUpgradeFinished),
                          "upgrade: second box");
         }
-        ExpectDeviceInformation(ctx, app, L"0", image, "device information after the upgrade");
+        ExpectDeviceInformation(app, L"0", image, "device information after the upgrade");
 
         app.SetFieldText(1026, kSerialNumber);
-        app.ExpectResultBox(1027, "API-return", "41 return_setting_SN_successful",
+        app.ExpectResultBox(1027, expected::kResultCaption, expected::MessageOf(41),
                             "first serial number");
         app.SetFieldText(1026, kSecondSerialNumber);
-        app.ExpectResultBox(1027, "API-return", "42 return_cannot_modify_SN",
+        app.ExpectResultBox(1027, expected::kResultCaption, expected::MessageOf(42),
                             "second serial number");
-        ExpectDeviceInformation(ctx, app, kSerialNumber, image,
+        ExpectDeviceInformation(app, kSerialNumber, image,
                                 "device information after the serial number");
 
         SYSTEMTIME before{};
         SYSTEMTIME after{};
         GetSystemTime(&before);
-        app.ExpectResultBox(1024, "API-return", "39 return_read_gps_utc_time_successful",
-                            "GPS time");
+        app.ExpectResultBox(1024, expected::kResultCaption, expected::MessageOf(39), "GPS time");
         GetSystemTime(&after);
         const std::wstring gps = app.FieldText(1025);
         ctx.Expect(gps == GpsField(before) || gps == GpsField(after),
                    "GPS time is the computer's UTC time: " + e2e::Describe(gps) + ", expected " +
                        e2e::Describe(GpsField(after)));
 
-        app.ExpectResultBox(1014, "API-return", "25 return_exit_dump_mode_successful",
+        app.ExpectResultBox(1014, expected::kResultCaption, expected::MessageOf(25),
                             "exit dump mode");
         exitedDumpModeAt = GetTickCount();
         app.Click(IDCANCEL);
@@ -295,22 +275,22 @@ E2E_CASE(emulator_session, full_session_and_persisted_state) {
     {
         e2e::AppSession app(ctx, e2e::Library::Emulator, EmulatorBesideExe(stateFile));
         app.Link();
-        EnterDumpModeByScan(ctx, app);
+        EnterDumpModeByScan(app);
         const double awaySeconds = (GetTickCount() - exitedDumpModeAt) / 1000.0;
-        ExpectDeviceInformation(ctx, app, kSerialNumber, kImageVersion,
+        ExpectDeviceInformation(app, kSerialNumber, kImageVersion,
                                 "second run: device information");
-        app.ExpectResultBox(1007, "API-return", "22 return_read_setting_interval_successful",
+        app.ExpectResultBox(1007, expected::kResultCaption, expected::MessageOf(22),
                             "second run: readback");
-        ExpectFields(ctx, app, settings, "second run: readback");
+        app.ExpectFields(settings, "second run: readback");
         // Out of dump mode the logger logged one fix a second (the interval written).
         const long long fixes = ReadMemoryUsed(ctx, app, "second run: memory") / 16;
         ctx.Expect(fixes >= 1 && fixes >= awaySeconds - 2 && fixes <= awaySeconds + 2,
                    "second run: " + std::to_string(fixes) + " fixes logged in " +
                        std::to_string(awaySeconds) + " s out of dump mode");
         app.SetFieldText(1026, kSecondSerialNumber);
-        app.ExpectResultBox(1027, "API-return", "42 return_cannot_modify_SN",
+        app.ExpectResultBox(1027, expected::kResultCaption, expected::MessageOf(42),
                             "second run: serial number");
-        app.ExpectResultBox(1014, "API-return", "25 return_exit_dump_mode_successful",
+        app.ExpectResultBox(1014, expected::kResultCaption, expected::MessageOf(25),
                             "second run: exit dump mode");
     }
 }

@@ -9,13 +9,13 @@ E2E_CASE(link, library_absent) {
     ctx.Expect(outcome.returned, "the click returned");
     ctx.Require(outcome.boxes.size() == 1, "one box, got " + std::to_string(outcome.boxes.size()));
     const e2e::BoxSeen& box = outcome.boxes[0];
-    ctx.ExpectEq(box.text, std::wstring(L"Can not link library"), "text");
-    ctx.ExpectEq(box.caption, std::wstring(L"API-return"), "caption");
+    ctx.ExpectEq(box.text, e2e::Widen(expected::kCannotLink), "text");
+    ctx.ExpectEq(box.caption, e2e::Widen(expected::kResultCaption), "caption");
     ctx.Expect(!box.hasOwner, "the box has no owner window");
     ctx.Expect(!box.hasIcon, "no icon");
     ctx.ExpectEq(box.buttons.size(), 1u, "OK only");
     // The tool stays usable: operations still answer, the table is empty.
-    app.ExpectResultBox(1013, "API-return", "Please link library",
+    app.ExpectResultBox(1013, expected::kResultCaption, expected::kPleaseLink,
                         "into dump mode after a failed link");
     ctx.Expect(app.Fake().All().empty(), "nothing loaded or called");
 }
@@ -28,8 +28,7 @@ E2E_CASE(link, success_shows_nothing) {
                 "only the load is logged, got " + std::to_string(events.size()) + " lines");
     ctx.ExpectEq(events[0].kind, std::string("attach"), "loaded");
     app.Fake().SetResult("KZ_ORLOG7_INTO_DUMP_MODE", 24);
-    app.ExpectResultBox(1013, "API-return", "24 return_into_dump_mode_successful",
-                        "into dump mode");
+    app.ExpectResultBox(1013, expected::kResultCaption, expected::MessageOf(24), "into dump mode");
     ctx.ExpectEq(e2e::CallsOf(app.Fake().Take()).size(), 1u, "one call");
 }
 
@@ -44,21 +43,21 @@ E2E_CASE(link, library_with_some_exports) {
         const std::string what = std::string("button ") + std::to_string(button.id);
         if (button.serialText != nullptr)
             app.SetFieldText(1026, e2e::Widen(button.serialText));
-        app.Fake().SetResult(button.exportName, button.listedCode);
-        const bool present = e2e::PartialExports(button.exportName);
+        app.Fake().SetResult(button.ExportName(), button.listedCode);
+        const bool present = e2e::PartialExports(button.ExportName());
         const e2e::CommandOutcome outcome = app.Click(button.id);
         ctx.Expect(outcome.returned, what + ": the click returned");
         const std::vector<e2e::LibraryEvent> calls = e2e::CallsOf(app.Fake().Take());
         if (!ctx.Expect(!outcome.boxes.empty(), what + ": a box"))
             continue;
         const e2e::BoxSeen& box = outcome.boxes[0];
-        ctx.ExpectEq(box.caption, std::wstring(L"API-return"), what + ": caption");
+        ctx.ExpectEq(box.caption, e2e::Widen(expected::kResultCaption), what + ": caption");
         if (present) {
-            ctx.ExpectEq(box.text, e2e::Widen(button.listedText), what + ": text");
-            ctx.Expect(calls.size() == 1 && calls[0].name == button.exportName,
+            ctx.ExpectEq(box.text, e2e::Widen(button.ListedText()), what + ": text");
+            ctx.Expect(calls.size() == 1 && calls[0].name == button.ExportName(),
                        what + ": called once");
         } else {
-            ctx.ExpectEq(box.text, std::wstring(L"Please link library"), what + ": text");
+            ctx.ExpectEq(box.text, e2e::Widen(expected::kPleaseLink), what + ": text");
             ctx.ExpectEq(outcome.boxes.size(), 1u, what + ": one box");
             ctx.ExpectEq(calls.size(), 0u, what + ": nothing called");
         }

@@ -11,7 +11,7 @@ E2E_CASE(please_link, every_operation_before_linking) {
             continue;
         if (button.serialText != nullptr)
             app.SetFieldText(1026, e2e::Widen(button.serialText));
-        app.ExpectResultBox(button.id, "API-return", "Please link library",
+        app.ExpectResultBox(button.id, expected::kResultCaption, expected::kPleaseLink,
                             std::string("button ") + std::to_string(button.id));
     }
     ctx.ExpectEq(app.Fake().All().size(), 0u, "library events");

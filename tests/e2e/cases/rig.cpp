@@ -4,6 +4,7 @@
 // (a calling-convention mismatch crashes under Wine).
 #include "AppSession.h"
 #include "OperationButtons.h"
+#include "tests/common/ExpectedFieldTexts.h"
 #include "Text.h"
 
 E2E_CASE(rig, hung_call_is_killed_and_reported) {
@@ -31,13 +32,14 @@ E2E_CASE(rig, every_export_called_through_the_window) {
     for (const e2e::OperationButton& button : e2e::kOperationButtons) {
         if (!button.checked)
             continue;
-        const std::string what = std::string(button.exportName);
+        const std::string what = std::string(button.ExportName());
         if (button.serialText != nullptr)
             app.SetFieldText(1026, e2e::Widen(button.serialText));
-        app.Fake().SetResult(button.exportName, button.listedCode);
-        app.ExpectResultBox(button.id, "API-return", button.listedText, what);
+        app.Fake().SetResult(button.ExportName(), button.listedCode);
+        app.ExpectResultBox(button.id, expected::kResultCaption, button.ListedText(), what);
         const std::vector<e2e::LibraryEvent> calls = e2e::CallsOf(app.Fake().Take());
-        ctx.Expect(calls.size() == 1 && calls[0].name == button.exportName, what + ": called once");
+        ctx.Expect(calls.size() == 1 && calls[0].name == button.ExportName(),
+                   what + ": called once");
         ctx.Require(!app.Exited(), what + ": the program is still running");
     }
     for (const e2e::LibraryEvent& event : app.Fake().All()) {
@@ -52,19 +54,18 @@ E2E_CASE(rig, scripted_outputs_reach_the_window) {
     app.Link();
     app.Fake().Script(
         {"KZ_ORLOG7_READ_DLL_VERSION result 21", "KZ_ORLOG7_READ_DLL_VERSION version text:V1.23"});
-    app.ExpectResultBox(1006, "API-return", "21 return_read_dll_version__successful",
-                        "dll version");
-    ctx.ExpectEq(app.FieldText(1012), std::wstring(L"( DLL Version = V1.23 )"), "text output");
+    app.ExpectResultBox(1006, expected::kResultCaption, expected::MessageOf(21), "dll version");
+    app.ExpectFields(expected::DllVersionFields("V1.23"), "text output");
 
     app.Fake().Script({"KZ_ORLOG7_AUTO_INTO_DUMP_MODE result 0",
                        "KZ_ORLOG7_AUTO_INTO_DUMP_MODE scannedPort hex:0c"});
     app.ExpectNoBox(1022, "scan, raw byte");
-    ctx.ExpectEq(app.FieldText(1023), std::wstring(L"( Auto Scan to COM 12 )"), "raw byte output");
+    app.ExpectFields(expected::ScanFields(12), "raw byte output");
 
     app.Fake().Script(
         {"KZ_ORLOG7_AUTO_INTO_DUMP_MODE result 0", "KZ_ORLOG7_AUTO_INTO_DUMP_MODE scannedPort 65"});
     app.ExpectNoBox(1022, "scan, number");
-    ctx.ExpectEq(app.FieldText(1023), std::wstring(L"( Auto Scan to COM 65 )"), "number output");
+    app.ExpectFields(expected::ScanFields(65), "number output");
 }
 
 // A script line the fake cannot use fails the case instead of testing nothing.

@@ -2,6 +2,7 @@
 // start-up, so an ORLOG7_DLL.dll planted in the folder the tool is started
 // from is not linked, while the one beside the exe still is.
 #include "AppSession.h"
+#include "tests/common/ExpectedResults.h"
 #include "Text.h"
 
 namespace {
@@ -34,8 +35,8 @@ E2E_CASE(safe_loading, library_only_in_working_folder_is_not_linked) {
     const e2e::CommandOutcome outcome = app.Click(1001);
     ctx.Expect(outcome.returned, "the click returned");
     ctx.Require(outcome.boxes.size() == 1, "one box, got " + std::to_string(outcome.boxes.size()));
-    ctx.ExpectEq(outcome.boxes[0].text, std::wstring(L"Can not link library"), "text");
-    app.ExpectResultBox(1013, "API-return", "Please link library", "into dump mode");
+    ctx.ExpectEq(outcome.boxes[0].text, e2e::Widen(expected::kCannotLink), "text");
+    app.ExpectResultBox(1013, expected::kResultCaption, expected::kPleaseLink, "into dump mode");
     ctx.Expect(app.Fake().All().empty(), "the planted library was never loaded");
 
     std::wstring foundAt;
@@ -51,7 +52,7 @@ E2E_CASE(safe_loading, library_beside_exe_is_linked) {
     e2e::AppSession app(ctx, e2e::Library::Full, options);
     app.Link();
     app.Fake().SetResult("KZ_ORLOG7_ERASE_All_DB", 13);  // not exported by the partial library
-    app.ExpectResultBox(1003, "API-return", "13 return_erase_db_successful", "erase");
+    app.ExpectResultBox(1003, expected::kResultCaption, expected::MessageOf(13), "erase");
     const std::vector<e2e::LibraryEvent> calls = e2e::CallsOf(app.Fake().Take());
     ctx.Expect(calls.size() == 1 && calls[0].name == "KZ_ORLOG7_ERASE_All_DB", "erase called once");
 }

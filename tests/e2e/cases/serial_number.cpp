@@ -1,6 +1,7 @@
 // The serial number (1027) through the real window: the text typed into
-// field 1026, the value the library receives, the "Info" box for a text that
-// is not a number it can take, and the codes of the call.
+// field 1026, the value the library receives, and the "Info" box for a text
+// that is not a number it can take. The codes of the call are the
+// hostile-library sweep's.
 #include <string>
 #include <vector>
 
@@ -9,8 +10,10 @@
 
 namespace {
 
-const char kSettingSn[] = "KZ_ORLOG7_Setting_SN";
-const char kRefused[] = "'nSerial Number' error, Try again";
+const expected::Operation& kSettingSnOp = expected::OperationOf(1027);
+const char* const kSettingSn = kSettingSnOp.exportName;
+const char* const kRefused = expected::kSerialRefused;
+const char* const kInfo = expected::kSerialRefusedCaption;
 
 // Types `text` into field 1026, clicks, and requires the one box `caption`/`box`.
 void ClickWith(e2e::AppSession& app, const std::wstring& text, const char* caption, const char* box,
@@ -40,9 +43,9 @@ std::string Join(const std::vector<std::string>& texts) {
 // Before linking: a bad text is refused first, a good one asks to link.
 E2E_CASE(serial_number, before_linking) {
     e2e::AppSession app(ctx, e2e::Library::Full);
-    ClickWith(app, L"", "Info", kRefused, "empty text, not linked");
-    ClickWith(app, L"12x", "Info", kRefused, "bad text, not linked");
-    ClickWith(app, L"42", "API-return", "Please link library", "good text, not linked");
+    ClickWith(app, L"", kInfo, kRefused, "empty text, not linked");
+    ClickWith(app, L"12x", kInfo, kRefused, "bad text, not linked");
+    ClickWith(app, L"42", expected::kResultCaption, expected::kPleaseLink, "good text, not linked");
     ctx.ExpectEq(app.Fake().All().size(), 0u, "library events");
     ctx.ExpectEq(app.FieldText(1026), std::wstring(L"42"), "the field keeps its text");
 }
@@ -80,49 +83,13 @@ E2E_CASE(serial_number, typed_values) {
     for (const Typed& t : typed) {
         const std::string what = "typed \"" + e2e::Narrow(t.text) + "\"";
         if (t.sent != nullptr) {
-            ClickWith(app, t.text, "API-return", "41 return_setting_SN_successful", what);
+            ClickWith(app, t.text, expected::kResultCaption, expected::MessageOf(41), what);
         } else {
-            ClickWith(app, t.text, "Info", kRefused, what);
+            ClickWith(app, t.text, kInfo, kRefused, what);
         }
         ctx.ExpectEq(Join(SentValues(app)),
                      Join(t.sent ? std::vector<std::string>{t.sent} : std::vector<std::string>{}),
                      what + ": values sent");
         ctx.ExpectEq(app.FieldText(1026), t.text, what + ": the field keeps its text");
-    }
-}
-
-E2E_CASE(serial_number, result_codes) {
-    struct Code {
-        int code;
-        const char* box;  // nullptr: none
-    };
-    const Code codes[] = {
-        {41, "41 return_setting_SN_successful"},
-        {42, "42 return_cannot_modify_SN"},
-        {27, "27 return_read_null_device_info"},
-        {28, "28 return_can_not_read_device_info"},
-        {12, "12 return_device_not_report"},
-        {40, "40 return_SN_value_is_Over"},
-        {14, nullptr},
-        {26, nullptr},
-        {0, nullptr},
-    };
-    e2e::AppSession app(ctx, e2e::Library::Full);
-    app.Link();
-    app.SelectPort(-1);  // the port is not passed
-    app.SetFieldText(1026, L"1234");
-    app.Fake().Take();
-    for (const Code& code : codes) {
-        const std::string what = "result " + std::to_string(code.code);
-        app.Fake().SetResult(kSettingSn, code.code);
-        if (code.box != nullptr) {
-            app.ExpectResultBox(1027, "API-return", code.box, what);
-        } else {
-            app.ExpectNoBox(1027, what);
-        }
-        const std::vector<e2e::LibraryEvent> calls = e2e::CallsOf(app.Fake().Take());
-        if (ctx.ExpectEq(calls.size(), 1u, what + ": calls")) {
-            ctx.ExpectEq(calls[0].Field("slots"), std::string("000004d2"), what + ": the one slot");
-        }
     }
 }

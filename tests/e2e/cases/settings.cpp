@@ -14,49 +14,15 @@ namespace {
 const char kWrite[] = "KZ_ORLOG7_SETTING_DEVICE";
 const char kRead[] = "KZ_ORLOG7_READ_SETTING_VALUE";
 
-// The readback's fields in the order they are written.
-const std::vector<int> kReadbackFields = {1008, 1009, 1010, 1011, 1021, 1038, 1042,
-                                          1044, 1045, 1028, 1029, 1030, 1031, 1032,
-                                          1033, 1034, 1035, 1036, 1037};
-
-std::string Repeat(const std::string& piece, int times) {
-    std::string out;
-    for (int i = 0; i < times; ++i)
-        out += piece;
-    return out;
-}
-
-// The 160-byte table as the write must send it.
-const std::string kTableHex =
-    "hex:"
-    "0079262e050019032623 01ffff01ffff"
-    "00791e36560019010614 02ffff01ffff";
-
-std::string ExpectedTableHex() {
-    std::string hex;
-    for (char c : kTableHex) {
-        if (c != ' ')
-            hex += c;
-    }
-    return hex + Repeat("ff", 16 * 8);
-}
+const expected::Operation& kWriteOp = expected::OperationOf(1004);
+const expected::Operation& kReadOp = expected::OperationOf(1007);
+const std::vector<int>& kReadbackFields = kReadOp.outputFields;
 
 std::vector<std::wstring> Fields(e2e::AppSession& app) {
     std::vector<std::wstring> texts;
     for (int id : kReadbackFields)
         texts.push_back(app.FieldText(id));
     return texts;
-}
-
-// The one call a click made, or null after recording why there was not one.
-// The result points into `calls`.
-const e2e::LibraryEvent* OneCall(e2e::CaseContext& ctx, const std::vector<e2e::LibraryEvent>& calls,
-                                 const char* exportName, const std::string& what) {
-    if (!ctx.ExpectEq(calls.size(), 1u, what + ": calls"))
-        return nullptr;
-    if (!ctx.ExpectEq(calls[0].name, std::string(exportName), what + ": export"))
-        return nullptr;
-    return &calls[0];
 }
 
 // Slot n (0-based) of a call's "slots=" field.
@@ -74,70 +40,44 @@ std::map<std::string, std::string> WithoutPort(const e2e::LibraryEvent& call) {
     return fields;
 }
 
-void ExpectWrittenArguments(e2e::CaseContext& ctx, const e2e::LibraryEvent& call, int port,
-                            const std::string& what) {
+// The raw slots of a write; the values, path and table in them are checked
+// on every call by the hostile-library sweep.
+void ExpectWrittenSlots(e2e::CaseContext& ctx, const e2e::LibraryEvent& call, int port,
+                        const std::string& what) {
     ctx.ExpectEq(call.Field("port"), std::to_string(port), what + ": port");
     ctx.ExpectEq(SlotOf(call, 0).substr(6, 2), std::string(port == 5 ? "05" : "07"),
                  what + ": low byte of the port slot");
     ctx.ExpectEq(SlotOf(call, 1), std::string("00000001"), what + ": time interval slot");
     ctx.ExpectEq(SlotOf(call, 2), std::string("ffffffff"), what + ": displacement -1 in 32 bits");
-    const std::pair<const char*, const char*> values[] = {
-        {"timeInterval", "1"},   {"displacementInterval", "-1"},
-        {"vibration", "2"},      {"tag", "1"},
-        {"minSpeedLimit", "0"},  {"intoIdleTimer", "10"},
-        {"tagMode", "0"},        {"timeZone", "8"},
-        {"carSpeedLimit", "50"},
-    };
-    for (const auto& value : values) {
-        ctx.ExpectEq(call.Field(value.first), std::string(value.second), what + ": " + value.first);
-    }
-    ctx.ExpectEq(call.Field("waveFilePath"), e2e::HexText("g:\\abcd\\WaveFile"),
-                 what + ": wave path");
-    ctx.ExpectEq(call.Field("userPoints"), ExpectedTableHex(), what + ": user-point table");
 }
 
 }  // namespace
 
+// Two clicks send the same arguments apart from the port, read anew. Every
+// code of the write, with these arguments each time, is the hostile-library
+// sweep's.
 E2E_CASE(settings, write_sends_fixed_values) {
-    // The seventeen listed codes, then three that show nothing.
-    std::vector<expected_settings::Box> codes = expected_settings::SettingDeviceBoxes();
-    for (int unlisted : {22, 2, 0}) {
-        codes.push_back({unlisted, nullptr});
-    }
     e2e::AppSession app(ctx, e2e::Library::Full);
     app.Link();
-    app.SelectPort(5);
     app.Fake().Take();
     const std::vector<std::wstring> before = Fields(app);
     std::map<std::string, std::string> firstCall;
-    for (const expected_settings::Box& code : codes) {
-        const std::string what = "write code " + std::to_string(code.code);
-        app.Fake().SetResult(kWrite, code.code);
-        if (code.text != nullptr)
-            app.ExpectResultBox(1004, "API-return", code.text, what);
-        else
-            app.ExpectNoBox(1004, what);
-        const std::vector<e2e::LibraryEvent> calls = e2e::CallsOf(app.Fake().Take());
-        const e2e::LibraryEvent* call = OneCall(ctx, calls, kWrite, what);
-        if (call == nullptr)
+    for (int port : {5, 7}) {
+        const std::string what = "port " + std::to_string(port);
+        app.SelectPort(port);
+        app.Fake().SetResult(kWrite, 14);
+        app.ExpectResultBoxes(1004, expected::BoxesFor(kWriteOp, 14), what);
+        const e2e::LibraryEvent call = app.OneCall(kWrite, what);
+        if (call.name.empty())
             continue;
-        ExpectWrittenArguments(ctx, *call, 5, what);
+        ExpectWrittenSlots(ctx, call, port, what);
         if (firstCall.empty())
-            firstCall = WithoutPort(*call);
+            firstCall = WithoutPort(call);
+        else
+            ctx.Expect(WithoutPort(call) == firstCall,
+                       what + ": every other argument as on the first click");
     }
     ctx.Expect(Fields(app) == before, "the write changes no field");
-
-    // A second click after another port is chosen: only the port differs.
-    app.SelectPort(7);
-    app.Fake().SetResult(kWrite, 14);
-    app.ExpectResultBox(1004, "API-return", "14 return_setting_device_successful", "port 7");
-    const std::vector<e2e::LibraryEvent> calls = e2e::CallsOf(app.Fake().Take());
-    const e2e::LibraryEvent* call = OneCall(ctx, calls, kWrite, "port 7");
-    if (call != nullptr) {
-        ExpectWrittenArguments(ctx, *call, 7, "port 7");
-        ctx.Expect(WithoutPort(*call) == firstCall,
-                   "port 7: every other argument as on the first click");
-    }
 }
 
 // The readback of what the write sent: the fake answers with the very values
@@ -146,50 +86,30 @@ E2E_CASE(settings, readback_of_written_values) {
     e2e::AppSession app(ctx, e2e::Library::Full);
     app.Link();
     app.Fake().SetResult(kWrite, 14);
-    app.ExpectResultBox(1004, "API-return", "14 return_setting_device_successful", "write");
-    const std::vector<e2e::LibraryEvent> writes = e2e::CallsOf(app.Fake().Take());
-    const e2e::LibraryEvent* write = OneCall(ctx, writes, kWrite, "write");
-    ctx.Require(write != nullptr, "the write reached the library");
+    app.ExpectResultBoxes(1004, expected::BoxesFor(kWriteOp, 14), "write");
+    const e2e::LibraryEvent write = app.OneCall(kWrite, "write");
+    ctx.Require(!write.name.empty(), "the write reached the library");
 
     std::vector<std::string> script = {std::string(kRead) + " result 22"};
     for (const char* name :
          {"timeInterval", "displacementInterval", "vibration", "tag", "minSpeedLimit", "userPoints",
           "tagMode", "timeZone", "carSpeedLimit"}) {
-        script.push_back(std::string(kRead) + " " + name + " " + write->Field(name));
+        script.push_back(std::string(kRead) + " " + name + " " + write.Field(name));
     }
     // Only the lowest-addressed byte of a four-byte output counts.
-    ctx.ExpectEq(write->Field("intoIdleTimer"), std::string("10"), "idle timer sent");
+    ctx.ExpectEq(write.Field("intoIdleTimer"), std::string("10"), "idle timer sent");
     script.push_back(std::string(kRead) + " intoIdleTimer hex:0aa55ac3");
     app.Fake().Script(script);
 
-    const std::vector<std::wstring> before = Fields(app);
-    const e2e::CommandOutcome outcome = app.Click(1007, kReadbackFields);
-    ctx.Expect(outcome.returned, "the readback returned");
-    if (ctx.ExpectEq(outcome.boxes.size(), 1u, "readback boxes")) {
-        const e2e::BoxSeen& box = outcome.boxes[0];
-        ctx.ExpectEq(box.caption, std::wstring(L"API-return"), "readback caption");
-        ctx.ExpectEq(box.text, std::wstring(L"22 return_read_setting_interval_successful"),
-                     "readback box");
-        for (std::size_t i = 0; i < kReadbackFields.size(); ++i) {
-            const int id = kReadbackFields[i];
-            ctx.ExpectEq(box.fields.count(id) ? box.fields.at(id) : std::wstring(L"<unread>"),
-                         before[i], "field " + std::to_string(id) + " while the box is open");
-        }
-    }
-    const std::vector<std::string> expected = expected_settings::WrittenSettingsReadbackTexts();
-    for (std::size_t i = 0; i < kReadbackFields.size(); ++i) {
-        ctx.ExpectEq(app.FieldText(kReadbackFields[i]), e2e::Widen(expected[i]),
-                     "field " + std::to_string(kReadbackFields[i]));
-    }
+    app.ExpectOperation(kReadOp, 22, expected::WrittenSettingsReadback(), "readback");
 
     // The outputs reach the library zeroed.
-    const std::vector<e2e::LibraryEvent> reads = e2e::CallsOf(app.Fake().Take());
-    const e2e::LibraryEvent* read = OneCall(ctx, reads, kRead, "read");
-    if (read != nullptr) {
-        ctx.ExpectEq(read->Field("port"), std::string("2"), "read port (COM02 at start)");
+    const e2e::LibraryEvent read = app.OneCall(kRead, "read");
+    if (!read.name.empty()) {
+        ctx.ExpectEq(read.Field("port"), std::string("2"), "read port (COM02 at start)");
         for (const char* name : {"timeInterval.in", "displacementInterval.in", "minSpeedLimit.in",
                                  "intoIdleTimer.in", "carSpeedLimit.in"}) {
-            ctx.ExpectEq(read->Field(name), std::string("hex:00000000"), name);
+            ctx.ExpectEq(read.Field(name), std::string("hex:00000000"), name);
         }
     }
 }
@@ -199,61 +119,24 @@ E2E_CASE(settings, readback_of_written_values) {
 E2E_CASE(settings, readback_codes_and_untouched_fields) {
     e2e::AppSession app(ctx, e2e::Library::Full);
     app.Link();
-    const std::vector<std::wstring> templates = Fields(app);
-    struct Code {
-        int code;
-        const char* text;
-    };
-    const Code codes[] = {{26, "26 return_not_dump_mode"},
-                          {12, "12 return_device_not_report"},
-                          {14, nullptr},
-                          {2, nullptr},
-                          {0, nullptr},
-                          {99, nullptr}};
-    for (const Code& code : codes) {
-        const std::string what = "read code " + std::to_string(code.code);
-        app.Fake().Script({std::string(kRead) + " result " + std::to_string(code.code),
-                           std::string(kRead) + " timeInterval 5",
-                           std::string(kRead) + " vibration 2"});
-        if (code.text != nullptr)
-            app.ExpectResultBox(1007, "API-return", code.text, what);
-        else
-            app.ExpectNoBox(1007, what);
-        ctx.Expect(Fields(app) == templates, what + ": no field changes");
+    for (int32_t code : {26, 12, 14, 2, 0, 99}) {
+        const std::string what = "read code " + std::to_string(code);
+        app.Fake().Answer(kRead, code, {"timeInterval 5", "vibration 2"});
+        app.ExpectOperation(kReadOp, code, {}, what);
     }
 
     // Success with nothing written: user points preset to zero, and the
     // other outputs too.
-    app.Fake().Script({std::string(kRead) + " result 22"});
-    app.ExpectResultBox(1007, "API-return", "22 return_read_setting_interval_successful",
-                        "empty read");
-    std::vector<std::string> zeros = {"( Read Time Interval = 0 )",
-                                      "( Read Displacement Interval = 0 )",
-                                      "( Vibration  = Disable )",
-                                      "( Tag  = Disable )",
-                                      "( Min. Speed limit  = 0 )",
-                                      "( Into Idle Timer  = 0 minute)",
-                                      "( Tag Mode  = Tag_For_Continuous_Mode )",
-                                      "( Time Zone = 0 )",
-                                      "( Car Speed Limit = 0 )"};
-    for (int slot = 0; slot <= 9; ++slot)
-        zeros.push_back(expected_settings::ZeroUserPointLine(slot));
-    for (std::size_t i = 0; i < kReadbackFields.size(); ++i) {
-        ctx.ExpectEq(app.FieldText(kReadbackFields[i]), e2e::Widen(zeros[i]),
-                     "empty read field " + std::to_string(kReadbackFields[i]));
-    }
+    app.Fake().Answer(kRead, 22);
+    app.ExpectOperation(kReadOp, 22, expected::ReadbackFields(expected::Settings{}), "empty read");
 
     // Vibration 1 leaves 1010 as the last reading set it; the rest change.
-    app.Fake().Script({std::string(kRead) + " result 22", std::string(kRead) + " vibration 1",
-                       std::string(kRead) + " timeZone -13",
-                       std::string(kRead) + " carSpeedLimit 251",
-                       std::string(kRead) + " timeInterval -2"});
-    app.ExpectResultBox(1007, "API-return", "22 return_read_setting_interval_successful",
-                        "vibration 1");
-    ctx.ExpectEq(app.FieldText(1010), std::wstring(L"( Vibration  = Disable )"),
-                 "vibration 1: field 1010 kept");
-    ctx.ExpectEq(app.FieldText(1008), std::wstring(L"( Read Time Interval = -2 )"),
-                 "time interval -2");
-    ctx.ExpectEq(app.FieldText(1044), std::wstring(L"( Time Zone = 0 )"), "time zone -13");
-    ctx.ExpectEq(app.FieldText(1045), std::wstring(L"( Car Speed Limit = 0 )"), "car speed 251");
+    app.Fake().Answer(kRead, 22,
+                      {"vibration 1", "timeZone -13", "carSpeedLimit 251", "timeInterval -2"});
+    expected::Settings odd;
+    odd.vibration = 1;
+    odd.timeZone = -13;
+    odd.carSpeedLimit = 251;
+    odd.timeInterval = -2;
+    app.ExpectOperation(kReadOp, 22, expected::ReadbackFields(odd), "vibration 1");
 }

@@ -362,12 +362,76 @@ void AppSession::ExpectResultBox(int id, const std::string& caption, const std::
         }
         return;
     }
-    const BoxSeen& box = outcome.boxes[0];
+    ExpectBox(outcome.boxes[0], caption, text, what);
+}
+
+void AppSession::ExpectBox(const BoxSeen& box, const std::string& caption, const std::string& text,
+                           const std::string& what) {
     ctx_.ExpectEq(box.caption, Widen(caption), what + ": caption");
     ctx_.ExpectEq(box.text, Widen(text), what + ": text");
     ctx_.Expect(box.ownedByMainWindow, what + ": the box is owned by the main window");
     ctx_.Expect(!box.hasIcon, what + ": the box shows no icon");
     ctx_.ExpectEq(box.buttons.size(), 1u, what + ": one button");
+}
+
+CommandOutcome AppSession::ExpectResultBoxes(int id, const std::vector<std::string>& texts,
+                                             const std::string& what,
+                                             const std::vector<int>& snapshot) {
+    const CommandOutcome outcome = Click(id, snapshot);
+    ctx_.Expect(outcome.returned, what + ": the click did not return");
+    if (!ctx_.ExpectEq(outcome.boxes.size(), texts.size(), what + ": boxes shown")) {
+        for (const BoxSeen& box : outcome.boxes) {
+            ctx_.Fail(what + ": box " + Describe(box.caption) + " " + Describe(box.text));
+        }
+        return outcome;
+    }
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        ExpectBox(outcome.boxes[i], expected::kResultCaption, texts[i], what);
+    }
+    return outcome;
+}
+
+CommandOutcome AppSession::ExpectOperation(const expected::Operation& op, int32_t code,
+                                           const expected::Events& shown, const std::string& what) {
+    const bool writes = expected::WritesFields(op, code);
+    std::map<int, std::wstring> before, after;
+    for (int id : op.outputFields) {
+        before[id] = after[id] = FieldText(id);
+    }
+    for (const expected::Event& field : shown) {
+        if (writes) {
+            after[field.controlId] = Widen(field.text);
+        }
+    }
+    const CommandOutcome outcome =
+        ExpectResultBoxes(op.button, expected::BoxesFor(op, code), what, op.outputFields);
+    const bool fieldsFirst = op.fields == expected::Fields::BeforeBox;
+    for (int id : op.outputFields) {
+        const std::string field = what + ": field " + std::to_string(id);
+        if (!outcome.boxes.empty()) {
+            auto seen = outcome.boxes[0].fields.find(id);
+            ctx_.ExpectEq(seen != outcome.boxes[0].fields.end() ? seen->second : L"<unread>",
+                          fieldsFirst ? after[id] : before[id], field + " while the box is open");
+        }
+        ctx_.ExpectEq(FieldText(id), after[id], field);
+    }
+    return outcome;
+}
+
+LibraryEvent AppSession::OneCall(const std::string& exportName, const std::string& what) {
+    const std::vector<LibraryEvent> calls = CallsOf(fake_.Take());
+    if (ctx_.ExpectEq(calls.size(), 1u, what + ": calls") &&
+        ctx_.ExpectEq(calls[0].name, exportName, what + ": export")) {
+        return calls[0];
+    }
+    return LibraryEvent();
+}
+
+void AppSession::ExpectFields(const expected::Events& fields, const std::string& what) const {
+    for (const expected::Event& field : fields) {
+        ctx_.ExpectEq(FieldText(field.controlId), Widen(field.text),
+                      what + ": field " + std::to_string(field.controlId));
+    }
 }
 
 void AppSession::ExpectNoBox(int id, const std::string& what) {

@@ -19,6 +19,7 @@
 
 #include "CaseContext.h"
 #include "FakeLibrary.h"
+#include "tests/common/ExpectedResults.h"
 
 namespace e2e {
 
@@ -107,6 +108,22 @@ public:
                          const std::string& what);
     // Clicks and requires that no box appears.
     void ExpectNoBox(int id, const std::string& what);
+    // Clicks and requires exactly the result boxes `texts`, in order, each as
+    // ExpectResultBox says; returns what the click showed.
+    CommandOutcome ExpectResultBoxes(int id, const std::vector<std::string>& texts,
+                                     const std::string& what,
+                                     const std::vector<int>& snapshot = {});
+    // Clicks `op`'s button with the library answering `code`, and requires
+    // what the oracle says: the boxes, the operation's fields while the first
+    // box is open and afterwards, where `shown` are the texts the scripted
+    // outputs must give when the fields are written.
+    CommandOutcome ExpectOperation(const expected::Operation& op, int32_t code,
+                                   const expected::Events& shown, const std::string& what);
+    // The one library call since the last look, which must be of
+    // `exportName`; an empty event (no name) after recording why not.
+    LibraryEvent OneCall(const std::string& exportName, const std::string& what);
+    // Requires each field to hold its text now.
+    void ExpectFields(const expected::Events& fields, const std::string& what) const;
 
     // How long a command may run before the program is taken as hung.
     void SetCommandTimeout(DWORD ms) { commandTimeoutMs_ = ms; }
@@ -121,6 +138,8 @@ private:
     void Launch(Library library, const LaunchOptions& options);
     void PlaceLibrary(Library library, const std::wstring& folder);
     void Kill(const std::string& why);
+    void ExpectBox(const BoxSeen& box, const std::string& caption, const std::string& text,
+                   const std::string& what);
 
     CaseContext& ctx_;
     FakeLibrary fake_;

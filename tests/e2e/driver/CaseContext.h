@@ -57,25 +57,34 @@ public:
     std::wstring NewScratchDir();
 
     void Fail(const std::string& what);
+    // Counts a check made without Expect (a sweep that reports its own failures).
+    bool Counted(bool ok) {
+        ++checks_;
+        return ok;
+    }
     bool Expect(bool ok, const std::string& what) {
+        ++checks_;
         if (!ok)
             Fail(what);
         return ok;
     }
     template <typename A, typename E>
     bool ExpectEq(const A& actual, const E& expected, const std::string& what) {
+        ++checks_;
         if (actual == expected)
             return true;
         Fail(what + ": got " + Describe(actual) + ", expected " + Describe(expected));
         return false;
     }
     void Require(bool ok, const std::string& what) {
+        ++checks_;
         if (!ok) {
             Fail(what);
             throw CaseAbort();
         }
     }
     int Failures() const { return failures_; }
+    int Checks() const { return checks_; }
     // Off: failures are counted but not printed (for the rig's own checks).
     void SetEcho(bool echo) { echo_ = echo; }
 
@@ -83,6 +92,7 @@ private:
     const RigPaths& paths_;
     std::string name_;
     int failures_ = 0;
+    int checks_ = 0;
     bool echo_ = true;
     int scratchCount_ = 0;
 };

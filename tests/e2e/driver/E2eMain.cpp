@@ -106,6 +106,7 @@ int main(int argc, char** argv) {
 
     int passed = 0;
     int failed = 0;
+    long checks = 0;
     for (const e2e::CaseEntry& entry : e2e::RegisteredCases()) {
         if (!Selected(entry, patterns))
             continue;
@@ -119,18 +120,21 @@ int main(int argc, char** argv) {
             // Already recorded as a failure.
         }
         const unsigned long elapsed = GetTickCount() - start;
+        checks += ctx.Checks();
         if (ctx.Failures() == 0) {
             ++passed;
-            std::printf("[       OK ] %s (%lu ms)\n", name.c_str(), elapsed);
+            std::printf("[       OK ] %s (%d checks, %lu ms)\n", name.c_str(), ctx.Checks(),
+                        elapsed);
         } else {
             ++failed;
-            std::printf("[  FAILED  ] %s (%lu ms)\n", name.c_str(), elapsed);
+            std::printf("[  FAILED  ] %s (%d checks, %lu ms)\n", name.c_str(), ctx.Checks(),
+                        elapsed);
         }
     }
     if (passed + failed == 0) {
         std::printf("no case matches\n");
         return 2;
     }
-    std::printf("%d passed, %d failed\n", passed, failed);
+    std::printf("%d passed, %d failed, %ld checks\n", passed, failed, checks);
     return failed == 0 ? 0 : 1;
 }

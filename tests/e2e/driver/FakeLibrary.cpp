@@ -82,6 +82,15 @@ void FakeLibrary::Script(const std::vector<std::string>& lines) {
     Write();
 }
 
+void FakeLibrary::Answer(const std::string& exportName, int32_t result,
+                         const std::vector<std::string>& outputs) {
+    std::vector<std::string> lines = {exportName + " result " + std::to_string(result)};
+    for (const std::string& output : outputs) {
+        lines.push_back(exportName + " " + output);
+    }
+    Script(lines);
+}
+
 void FakeLibrary::SetResult(const std::string& exportName, int result) {
     Set(exportName, "result", std::to_string(result));
 }

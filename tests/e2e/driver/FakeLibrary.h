@@ -4,6 +4,7 @@
 #ifndef VANTREL_TESTS_E2E_FAKELIBRARY_H
 #define VANTREL_TESTS_E2E_FAKELIBRARY_H
 
+#include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
@@ -41,6 +42,10 @@ public:
 
     // Replaces the whole script; each line "<export> <key> <value>".
     void Script(const std::vector<std::string>& lines);
+    // Replaces the whole script: `exportName` answers `result` and writes
+    // `outputs` ("<key> <value>" each).
+    void Answer(const std::string& exportName, int32_t result,
+                const std::vector<std::string>& outputs = {});
     // Sets one export's result code, keeping other lines.
     void SetResult(const std::string& exportName, int result);
     void Set(const std::string& exportName, const std::string& key, const std::string& value);

@@ -1,5 +1,5 @@
-// What a hostile library writes into each export's outputs, and the field
-// texts the tool must then show, worked out here from the bytes delivered.
+// What a hostile library writes into each export's outputs, and the values
+// it delivers, from which the shared expected texts give the fields.
 //
 // Every export with outputs has a few variants: writing nothing at all (the
 // tool's presets, zero and empty, must show), filling every buffer to its
@@ -12,12 +12,31 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <map>
 #include <string>
+#include <vector>
 
-#include "OperationRules.h"
 #include "Text.h"
+#include "tests/common/ExpectedFieldTexts.h"
 
 namespace hostile {
+
+// The texts one operation writes when it writes its fields, and the lines of
+// the fake's script that make the library deliver the values behind them.
+struct Outputs {
+    std::vector<std::string> lines;      // "<output> <value>", without the export
+    std::map<int, std::wstring> fields;  // control id -> text
+
+    void Show(const expected::Events& written) {
+        for (const expected::Event& field : written) {
+            fields[field.controlId] = e2e::Widen(field.text);
+        }
+    }
+};
+
+// Output variant `variant` (0 .. variants-1) of an export; `salt` varies the
+// values from click to click so a stray write shows.
+using OutputsFunction = Outputs (*)(int variant, int salt);
 
 inline std::string Le32(uint32_t value) {
     std::string bytes;
@@ -66,25 +85,18 @@ inline std::string Line(const char* output, const std::string& bytes) {
     return std::string(output) + " " + e2e::HexText(bytes);
 }
 
-inline std::wstring W(const std::string& ascii) {
-    return e2e::Widen(ascii);
-}
-inline std::wstring Dec(long long value) {
-    return std::to_wstring(value);
-}
-
 // A text buffer as a window must show it: its bytes up to the first zero, or
-// all of them, in the system code page; nothing beyond.
-inline std::wstring Shown(const std::string& buffer) {
-    const std::string text = buffer.substr(0, buffer.find('\0'));
+// all of them, decoded from the system code page; nothing beyond. UTF-8.
+inline std::string Shown(const std::string& buffer) {
+    const std::string text = expected::BufferText(buffer);
     if (text.empty()) {
-        return std::wstring();
+        return std::string();
     }
     const int length =
         MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(length), L'\0');
     MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
-    return wide;
+    return e2e::Narrow(wide);
 }
 
 // What a library leaves in a text buffer of `size` bytes (variant 0: it does
@@ -109,8 +121,8 @@ inline std::string TextBuffer(int variant, std::size_t size, int salt, bool* wri
 }
 
 // One text output: its script line (if written) and what it shows.
-inline std::wstring TextOutput(Outputs& out, const char* name, int variant, std::size_t size,
-                               int salt) {
+inline std::string TextOutput(Outputs& out, const char* name, int variant, std::size_t size,
+                              int salt) {
     bool written = false;
     const std::string buffer = TextBuffer(variant, size, salt, &written);
     if (written) {
@@ -122,16 +134,14 @@ inline std::wstring TextOutput(Outputs& out, const char* name, int variant, std:
 // KZ_ORLOG7_READ_DLL_VERSION: a 20-byte text, field 1012.
 inline Outputs DllVersionOutputs(int variant, int salt) {
     Outputs out;
-    const std::wstring version = TextOutput(out, "version", variant, 20, salt);
-    out.fields[1012] = L"( DLL Version = " + version + L" )";
+    out.Show(expected::DllVersionFields(TextOutput(out, "version", variant, 20, salt)));
     return out;
 }
 
 // KZ_ORLOG7_Read_BinFile_FW_Version: a 64-byte text, field 1020.
 inline Outputs BinFileVersionOutputs(int variant, int salt) {
     Outputs out;
-    const std::wstring version = TextOutput(out, "version", variant, 64, salt);
-    out.fields[1020] = L"( Bin File FW Version = " + version + L" )";
+    out.Show(expected::BinFileVersionFields(TextOutput(out, "version", variant, 64, salt)));
     return out;
 }
 
@@ -151,18 +161,15 @@ inline Outputs DeviceInformationOutputs(int variant, int salt) {
     if (!serial.empty()) {
         out.lines.push_back(Line("serialNumber", serial));
     }
-    out.fields[1017] = L"( SerialNumber = " + Dec(FromLe(serial)) + L" )";
-    out.fields[1016] =
-        L"( FW Ver = " + TextOutput(out, "firmwareVersion", variant, 8, salt) + L" )";
-    out.fields[1043] = L"( Distributor Name = " +
-                       TextOutput(out, "distributorName", variant, 32, salt + 1) + L" )";
-    out.fields[1046] =
-        L"( Model Name = " + TextOutput(out, "modelName", variant, 32, salt + 2) + L" )";
+    const std::string firmware = TextOutput(out, "firmwareVersion", variant, 8, salt);
+    const std::string distributor = TextOutput(out, "distributorName", variant, 32, salt + 1);
+    const std::string model = TextOutput(out, "modelName", variant, 32, salt + 2);
+    out.Show(expected::DeviceInformationFields(FromLe(serial), firmware, distributor, model));
     return out;
 }
 
 // KZ_ORLOG7_READ_GPS_UTC_TIME_DATE: six bytes in the order hour, minute,
-// second, year, month, day; field 1025 shows day, month, year.
+// second, year, month, day.
 constexpr int kGpsVariants = 6;
 inline Outputs GpsUtcTimeOutputs(int variant, int salt) {
     static const char* const kNames[6] = {"hour", "minute", "second", "year", "month", "day"};
@@ -182,13 +189,11 @@ inline Outputs GpsUtcTimeOutputs(int variant, int salt) {
             out.lines.push_back(Line(kNames[i], Byte(v[i])));
         }
     }
-    out.fields[1025] = L"( GPS UTC = " + Dec(v[0]) + L":" + Dec(v[1]) + L":" + Dec(v[2]) +
-                       L"  ,  " + Dec(v[5]) + L"," + Dec(v[4]) + L"," + Dec(v[3]) + L" )";
+    out.Show(expected::GpsTimeFields(v[0], v[1], v[2], v[3], v[4], v[5]));
     return out;
 }
 
-// KZ_ORLOG7_READ_MEMORY_USED_SIZE: a signed used size, fields 1040 and 1041
-// (the 3997696-byte capacity less the used size, wrapping in 32 bits).
+// KZ_ORLOG7_READ_MEMORY_USED_SIZE: a signed used size.
 constexpr int kMemoryVariants = 8;
 inline Outputs MemoryOutputs(int variant, int salt) {
     const std::string used[kMemoryVariants] = {
@@ -205,15 +210,11 @@ inline Outputs MemoryOutputs(int variant, int salt) {
     if (!used[variant].empty()) {
         out.lines.push_back(Line("usedSize", used[variant]));
     }
-    const int32_t usedSize = Signed(FromLe(used[variant]));
-    const int32_t freeSize = Signed(static_cast<uint32_t>((3997696LL - usedSize) & 0xFFFFFFFFLL));
-    out.fields[1040] = L"( Memory Used Size = " + Dec(usedSize) + L" Bytes )";
-    out.fields[1041] = L"( Free Memory Size = " + Dec(freeSize) + L" Bytes )";
+    out.Show(expected::MemoryFields(Signed(FromLe(used[variant]))));
     return out;
 }
 
-// KZ_ORLOG7_AUTO_INTO_DUMP_MODE: the scanned port; field 1023 is written
-// only for a port other than 0.
+// KZ_ORLOG7_AUTO_INTO_DUMP_MODE: the scanned port.
 constexpr int kScanVariants = 9;
 inline Outputs ScanOutputs(int variant, int salt) {
     const std::string port[kScanVariants] = {
@@ -231,10 +232,7 @@ inline Outputs ScanOutputs(int variant, int salt) {
     if (!port[variant].empty()) {
         out.lines.push_back(Line("scannedPort", port[variant]));
     }
-    const int32_t scanned = Signed(FromLe(port[variant]));
-    if (scanned != 0) {
-        out.fields[1023] = L"( Auto Scan to COM " + Dec(scanned) + L" )";
-    }
+    out.Show(expected::ScanFields(Signed(FromLe(port[variant]))));
     return out;
 }
 

@@ -1,13 +1,14 @@
 // KZ_ORLOG7_READ_SETTING_VALUE as a hostile library answers it: ten outputs
 // (four of them four-byte storage of which only the lowest-addressed byte
-// counts, and the 160-byte user-point table), and the nineteen field texts
-// the tool must show for them, worked out here from the bytes delivered.
+// counts, and the 160-byte user-point table), and the values the tool must
+// read from the bytes delivered.
 #ifndef VANTREL_TESTS_E2E_HOSTILE_LIBRARY_SETTINGSOUTPUTS_H
 #define VANTREL_TESTS_E2E_HOSTILE_LIBRARY_SETTINGSOUTPUTS_H
 
 #include <string>
 
 #include "LibraryOutputs.h"
+#include "tests/common/ExpectedSettingsTexts.h"
 
 namespace hostile {
 
@@ -19,19 +20,8 @@ struct SettingsBytes {
 
 // The table the settings write sends: slots 0 and 1 set, the rest FF.
 inline std::string WrittenTable() {
-    const int slots[2][16] = {
-        {0x00, 0x79, 0x26, 0x2E, 0x05, 0x00, 0x19, 0x03, 0x26, 0x23, 0x01, 0xFF, 0xFF, 0x01, 0xFF,
-         0xFF},
-        {0x00, 0x79, 0x1E, 0x36, 0x56, 0x00, 0x19, 0x01, 0x06, 0x14, 0x02, 0xFF, 0xFF, 0x01, 0xFF,
-         0xFF},
-    };
-    std::string table;
-    for (const auto& slot : slots) {
-        for (int b : slot) {
-            table += Byte(b);
-        }
-    }
-    return table + std::string(128, '\xFF');
+    const std::vector<uint8_t> table = expected::WrittenSettings().userPoints;
+    return std::string(table.begin(), table.end());
 }
 
 // Every hemisphere and enabled byte the lines tell apart (0, 1, 2, 255), and
@@ -96,22 +86,6 @@ inline SettingsBytes SettingsVariant(int variant, int salt) {
     }
 }
 
-inline std::wstring UserPointLine(int slot, const std::string& table) {
-    auto b = [&](int i) {
-        return static_cast<uint8_t>(table[static_cast<std::size_t>(slot * 16 + i)]);
-    };
-    auto mark = [](uint8_t v, const wchar_t* zero, const wchar_t* one) {
-        return std::wstring(v == 0 ? zero : v == 1 ? one : L"?,");
-    };
-    const std::wstring degree = L"\u00B0";
-    const std::wstring fractionEnd = L"\" , ";
-    return L"User Point " + Dec(slot) + L"-- " + mark(b(0), L"E, ", L"W, ") + Dec(b(1)) + degree +
-           Dec(b(2)) + L"'" + Dec(b(3)) + L"." + Dec(b(4)) + fractionEnd +
-           mark(b(5), L"N, ", L"S,") + Dec(b(6)) + degree + Dec(b(7)) + L"'" + Dec(b(8)) + L"." +
-           Dec(b(9)) + fractionEnd + Dec(b(10)) + L" * 100 m , " +
-           (b(13) == 1 ? L"Enable , " : L"Disable , ");
-}
-
 inline Outputs SettingsOutputs(int variant, int salt) {
     const SettingsBytes raw = SettingsVariant(variant, salt);
     const struct {
@@ -131,35 +105,21 @@ inline Outputs SettingsOutputs(int variant, int salt) {
         }
     }
     // What the tool holds after the call: what was written over its zeros.
-    auto low = [](const std::string& bytes) { return static_cast<int>(FromLe(bytes) & 0xFF); };
-    const int32_t timeInterval = Signed(FromLe(raw.timeInterval));
-    const int32_t displacement = Signed(FromLe(raw.displacementInterval));
-    const int vibration = low(raw.vibration);
-    const int timeZone = static_cast<int8_t>(low(raw.timeZone));
-    const int carSpeed = low(raw.carSpeedLimit);
+    auto low = [](const std::string& bytes) { return static_cast<uint8_t>(FromLe(bytes) & 0xFF); };
+    expected::Settings held;
+    held.timeInterval = Signed(FromLe(raw.timeInterval));
+    held.displacementInterval = Signed(FromLe(raw.displacementInterval));
+    held.vibration = low(raw.vibration);
+    held.tag = low(raw.tag);
+    held.minSpeedLimit = low(raw.minSpeedLimit);
     std::string table = raw.userPoints;
     table.resize(160, '\0');
-
-    out.fields[1008] = L"( Read Time Interval = " +
-                       (timeInterval == -1 ? std::wstring(L"Disable") : Dec(timeInterval)) + L" )";
-    out.fields[1009] = L"( Read Displacement Interval = " +
-                       (displacement == -1 ? std::wstring(L"Disable") : Dec(displacement)) + L" )";
-    if (vibration == 0 || vibration == 2) {  // any other value leaves 1010 alone
-        out.fields[1010] =
-            vibration == 2 ? L"( Vibration  = Enable )" : L"( Vibration  = Disable )";
-    }
-    out.fields[1011] = low(raw.tag) != 0 ? L"( Tag  = Enable )" : L"( Tag  = Disable )";
-    out.fields[1021] = L"( Min. Speed limit  = " + Dec(low(raw.minSpeedLimit)) + L" )";
-    out.fields[1038] = L"( Into Idle Timer  = " + Dec(low(raw.intoIdleTimer)) + L" minute)";
-    out.fields[1042] = low(raw.tagMode) == 0 ? L"( Tag Mode  = Tag_For_Continuous_Mode )"
-                                             : L"( Tag Mode  = Tag_For_User_Point_Mode )";
-    out.fields[1044] =
-        L"( Time Zone = " + Dec(timeZone >= -12 && timeZone <= 12 ? timeZone : 0) + L" )";
-    out.fields[1045] =
-        L"( Car Speed Limit = " + Dec(carSpeed >= 50 && carSpeed <= 250 ? carSpeed : 0) + L" )";
-    for (int slot = 0; slot < 10; ++slot) {
-        out.fields[1028 + slot] = UserPointLine(slot, table);
-    }
+    held.userPoints.assign(table.begin(), table.end());
+    held.intoIdleTimer = low(raw.intoIdleTimer);
+    held.tagMode = low(raw.tagMode);
+    held.timeZone = static_cast<int8_t>(low(raw.timeZone));
+    held.carSpeedLimit = low(raw.carSpeedLimit);
+    out.Show(expected::ReadbackFields(held));
     return out;
 }
 
