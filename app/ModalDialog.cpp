@@ -3,8 +3,13 @@
 namespace vantrel {
 
 INT_PTR CModalDialog::DoModal() {
-    return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), parent_,
-                           &CModalDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    const LPARAM self = reinterpret_cast<LPARAM>(this);
+    if (const DLGTEMPLATE* fitted = fitter_.Prepare(instance, templateId_, owner_)) {
+        return DialogBoxIndirectParamW(instance, fitted, owner_, &CModalDialog::DialogProc, self);
+    }
+    return DialogBoxParamW(instance, MAKEINTRESOURCEW(templateId_), owner_,
+                           &CModalDialog::DialogProc, self);
 }
 
 BOOL CModalDialog::OnInitDialog() {
@@ -44,8 +49,11 @@ INT_PTR CALLBACK CModalDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam
 
 INT_PTR CModalDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_INITDIALOG:
-        return OnInitDialog();
+    case WM_INITDIALOG: {
+        const BOOL systemFocus = OnInitDialog();
+        fitter_.Attach(hwnd_);
+        return systemFocus;
+    }
     case WM_COMMAND: {
         const int id = LOWORD(wParam);
         if (id == IDOK) {
@@ -59,6 +67,9 @@ INT_PTR CModalDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     default: {
         INT_PTR result = FALSE;
+        if (fitter_.OnMessage(message, wParam, lParam, result)) {
+            return result;
+        }
         return OnMessage(message, wParam, lParam, result) ? result : FALSE;
     }
     }

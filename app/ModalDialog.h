@@ -1,16 +1,21 @@
-// A small modal dialog base: a template id, DialogBoxParamW, and a dialog
-// procedure that finds the object through GWLP_USERDATA and calls its steps.
-// An exception from a step ends that step only; the dialog stays up.
+// A small modal dialog base: a template id, a dialog fitted to its screen
+// (DialogFitter), and a dialog procedure that finds the object through
+// GWLP_USERDATA and calls its steps. An exception from a step ends that step
+// only; the dialog stays up.
 #ifndef VANTREL_APP_MODALDIALOG_H
 #define VANTREL_APP_MODALDIALOG_H
 
 #include <windows.h>
 
+#include "app/DialogFitter.h"
+
 namespace vantrel {
 
 class CModalDialog {
 public:
-    CModalDialog(UINT templateId, HWND parent) : templateId_(templateId), parent_(parent) {}
+    // An owner is disabled while the dialog runs, as with the platform's
+    // framework.
+    CModalDialog(UINT templateId, HWND owner) : templateId_(templateId), owner_(owner) {}
     virtual ~CModalDialog() = default;
     CModalDialog(const CModalDialog&) = delete;
     CModalDialog& operator=(const CModalDialog&) = delete;
@@ -41,8 +46,9 @@ private:
     INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
     UINT templateId_;
-    HWND parent_;
+    HWND owner_;
     HWND hwnd_ = nullptr;
+    DialogFitter fitter_;
 };
 
 }  // namespace vantrel
