@@ -1,4 +1,5 @@
-// The about box: template 100, base dialog behaviour only.
+// The about box: template 100, base dialog behaviour only. Owned by the main
+// window, which stays disabled while it is open.
 #ifndef VANTREL_APP_ABOUTDLG_H
 #define VANTREL_APP_ABOUTDLG_H
 
@@ -9,7 +10,7 @@ namespace vantrel {
 
 class CAboutDlg : public CModalDialog {
 public:
-    CAboutDlg() : CModalDialog(IDD_ABOUTBOX, nullptr) {}
+    explicit CAboutDlg(HWND owner) : CModalDialog(IDD_ABOUTBOX, owner) {}
 };
 
 }  // namespace vantrel

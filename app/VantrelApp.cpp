@@ -50,6 +50,10 @@ BOOL CVantrelApp::InitInstance() {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     vantrel::RemoveCurrentDirectoryFromDllSearch();
+    // A library call (a dump over a serial line) may hold the window for
+    // minutes; a "Not Responding" ghost would offer to kill the program
+    // in the middle of it.
+    DisableProcessWindowsGhosting();
     vantrel::theApp.InitInstance();
     return 0;
 }

@@ -82,7 +82,7 @@ bool CVantrelDlg::OnSysCommand(UINT command) {
     if ((command & 0xFFF0) != IDM_ABOUTBOX) {
         return false;
     }
-    CAboutDlg about;
+    CAboutDlg about(Handle());
     about.DoModal();
     return true;
 }
