@@ -79,8 +79,8 @@ void DialogFitter::OnDpiChanged(int dpi, const RECT* suggested) {
         if (child == nullptr) {
             break;
         }
-        const bool keepsItsSize = item.className == L"Static" &&
-                                  ((item.style & SS_TYPEMASK) == SS_ICON);
+        const bool keepsItsSize =
+            item.className == L"Static" && ((item.style & SS_TYPEMASK) == SS_ICON);
         SetWindowPos(child, nullptr, MulDiv(item.x, units.x, 4), MulDiv(item.y, units.y, 8),
                      MulDiv(item.cx, units.x, 4), MulDiv(item.cy, units.y, 8),
                      SWP_NOZORDER | SWP_NOACTIVATE | (keepsItsSize ? SWP_NOSIZE : 0));

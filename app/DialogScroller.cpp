@@ -55,8 +55,13 @@ void DialogScroller::Fit(HWND dialog, const RECT& workArea, int lineHeight) {
     page_[kDown] = client.bottom;
     for (int axis : {kAcross, kDown}) {
         if (scrolls_[axis]) {
-            SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS, 0, content_[axis] - 1,
-                            static_cast<UINT>(page_[axis]), 0, 0};
+            SCROLLINFO info{sizeof info,
+                            SIF_RANGE | SIF_PAGE | SIF_POS,
+                            0,
+                            content_[axis] - 1,
+                            static_cast<UINT>(page_[axis]),
+                            0,
+                            0};
             SetScrollInfo(dialog, Bar(axis), &info, TRUE);
         }
     }
@@ -90,12 +95,24 @@ void DialogScroller::ScrollTo(Axis axis, int position) {
 void DialogScroller::OnScrollBar(Axis axis, int request) {
     int position = position_[axis];
     switch (request) {
-    case SB_LINEUP: position -= line_; break;
-    case SB_LINEDOWN: position += line_; break;
-    case SB_PAGEUP: position -= page_[axis]; break;
-    case SB_PAGEDOWN: position += page_[axis]; break;
-    case SB_TOP: position = 0; break;
-    case SB_BOTTOM: position = content_[axis]; break;
+    case SB_LINEUP:
+        position -= line_;
+        break;
+    case SB_LINEDOWN:
+        position += line_;
+        break;
+    case SB_PAGEUP:
+        position -= page_[axis];
+        break;
+    case SB_PAGEDOWN:
+        position += page_[axis];
+        break;
+    case SB_TOP:
+        position = 0;
+        break;
+    case SB_BOTTOM:
+        position = content_[axis];
+        break;
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION: {
         SCROLLINFO info{};
@@ -105,7 +122,8 @@ void DialogScroller::OnScrollBar(Axis axis, int request) {
         position = info.nTrackPos;
         break;
     }
-    default: return;
+    default:
+        return;
     }
     ScrollTo(axis, position);
 }

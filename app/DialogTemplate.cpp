@@ -8,13 +8,20 @@ namespace {
 // The predefined control classes an item may name by atom.
 const wchar_t* PredefinedClass(WORD atom) {
     switch (atom) {
-    case 0x0080: return L"Button";
-    case 0x0081: return L"Edit";
-    case 0x0082: return L"Static";
-    case 0x0083: return L"ListBox";
-    case 0x0084: return L"ScrollBar";
-    case 0x0085: return L"ComboBox";
-    default: return L"";
+    case 0x0080:
+        return L"Button";
+    case 0x0081:
+        return L"Edit";
+    case 0x0082:
+        return L"Static";
+    case 0x0083:
+        return L"ListBox";
+    case 0x0084:
+        return L"ScrollBar";
+    case 0x0085:
+        return L"ComboBox";
+    default:
+        return L"";
     }
 }
 
@@ -44,14 +51,20 @@ public:
         return value;
     }
     void Skip(std::size_t count) {
-        if (count > bytes_.size() - at_) ok_ = false; else at_ += count;
+        if (count > bytes_.size() - at_) {
+            ok_ = false;
+        } else {
+            at_ += count;
+        }
     }
     // A zero-terminated UTF-16 string.
     std::wstring String() {
         std::wstring text;
         while (ok_) {
             const WORD ch = Word();
-            if (ch == 0) break;
+            if (ch == 0) {
+                break;
+            }
             text.push_back(static_cast<wchar_t>(ch));
         }
         return text;
@@ -89,7 +102,8 @@ private:
 
 DialogTemplate DialogTemplate::Load(HINSTANCE instance, UINT id) {
     DialogTemplate result;
-    HRSRC resource = FindResourceW(instance, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(5));  // RT_DIALOG
+    HRSRC resource =
+        FindResourceW(instance, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(5));  // RT_DIALOG
     HGLOBAL loaded = resource != nullptr ? LoadResource(instance, resource) : nullptr;
     const BYTE* data = loaded != nullptr ? static_cast<const BYTE*>(LockResource(loaded)) : nullptr;
     if (data == nullptr) {
@@ -156,7 +170,8 @@ bool DialogTemplate::Parse() {
 }
 
 std::vector<DWORD> DialogTemplate::WithFont(const std::wstring& face, int points) const {
-    std::vector<BYTE> out(bytes_.begin(), bytes_.begin() + static_cast<std::ptrdiff_t>(pointsOffset_));
+    std::vector<BYTE> out(bytes_.begin(),
+                          bytes_.begin() + static_cast<std::ptrdiff_t>(pointsOffset_));
     const WORD size = static_cast<WORD>(points);
     out.push_back(static_cast<BYTE>(size & 0xFF));
     out.push_back(static_cast<BYTE>(size >> 8));

@@ -9,7 +9,7 @@ namespace {
 // Traditional Chinese faces of Windows and of common Linux systems, Ming
 // (serif) faces first to match the dialog face.
 const wchar_t* const kChineseFaces[] = {
-    L"新細明體",          L"PMingLiU",          L"MingLiU",           L"AR PL UMing TW",
+    L"新細明體",          L"PMingLiU",           L"MingLiU",          L"AR PL UMing TW",
     L"Noto Serif CJK TC", L"Microsoft JhengHei", L"Noto Sans CJK TC", L"WenQuanYi Zen Hei",
 };
 

@@ -11,8 +11,8 @@ bool Within(PixelSize size, PixelSize area) {
 
 const std::vector<std::string>& FallbackFaces() {
     static const std::vector<std::string> faces = {
-        "Times New Roman", "Liberation Serif", "Nimbus Roman", "DejaVu Serif",
-        "Tahoma",          "Arial",            "Liberation Sans", "DejaVu Sans",
+        "Times New Roman", "Liberation Serif", "Nimbus Roman", "DejaVu Serif", "Tahoma",
+        "Arial",           "Liberation Sans",  "DejaVu Sans",
     };
     return faces;
 }

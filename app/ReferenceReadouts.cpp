@@ -36,8 +36,7 @@ std::vector<FieldText> ReferenceReadouts() {
 
     std::vector<FieldText> readouts = {DllVersionField(dllVersion),
                                        GpsUtcTimeField(GpsUtcTime{23, 59, 59, 99, 12, 28}),
-                                       BinFileVersionField(binFileVersion),
-                                       AutoScanPortField(99)};
+                                       BinFileVersionField(binFileVersion), AutoScanPortField(99)};
     Append(readouts, DeviceInformationFields(4294967295u, firmware, distributor, model));
     Append(readouts, MemorySizeFields(kLogCapacity));  // the used size at its widest
     Append(readouts, MemorySizeFields(0));             // and the free size

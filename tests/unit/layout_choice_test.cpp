@@ -30,8 +30,8 @@ const FontTrial kWholeLarge{true, {1121, 874}};
 const FontTrial kCut{false, {1000, 700}};
 
 LayoutChoice Choose(FakeScreen& screen, const std::vector<std::string>& faces) {
-    return ChooseLayout(faces, [&screen](const DialogFont& font) { return screen(font); },
-                        kLaptop);
+    return ChooseLayout(
+        faces, [&screen](const DialogFont& font) { return screen(font); }, kLaptop);
 }
 
 TEST(LayoutChoice, TheTemplateFaceAtNinePointWhereItFitsAndNothingElseIsMeasured) {
@@ -94,10 +94,9 @@ TEST(ReferenceReadouts, MeasureEveryOutputFieldOfTheMainWindow) {
     for (const FieldText& readout : ReferenceReadouts()) {
         fields.insert(readout.controlId);
     }
-    const std::set<int> outputs = {1008, 1009, 1010, 1011, 1012, 1016, 1017, 1020, 1021,
-                                   1023, 1025, 1028, 1029, 1030, 1031, 1032, 1033, 1034,
-                                   1035, 1036, 1037, 1038, 1040, 1041, 1042, 1043, 1044,
-                                   1045, 1046};
+    const std::set<int> outputs = {1008, 1009, 1010, 1011, 1012, 1016, 1017, 1020, 1021, 1023,
+                                   1025, 1028, 1029, 1030, 1031, 1032, 1033, 1034, 1035, 1036,
+                                   1037, 1038, 1040, 1041, 1042, 1043, 1044, 1045, 1046};
     EXPECT_EQ(fields, outputs);
 }
 
