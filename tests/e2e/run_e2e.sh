@@ -26,7 +26,8 @@ for ((i = 0; i < ${#args[@]}; i++)); do
   fi
 done
 
-"$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine-prefix" "$prefix"
+# VANTREL_E2E_PLAIN=1: a prefix without the dialog face's mapping and links.
+"$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine-prefix" ${VANTREL_E2E_PLAIN:+--plain} "$prefix"
 
 # Drive g:, where the tool's fixed paths point, is the run's own empty
 # folder <scratch>/g: a case on the logger emulator puts the voice prompts
@@ -43,10 +44,17 @@ if [[ -n $scratch && ( -L $drive_g || ! -e $drive_g ) ]]; then
   ln -sfn -- "$scratch/g" "$drive_g"
 fi
 
-# One X server for the run; the wineserver goes with it so the next test
-# does not meet a desktop bound to a display that is gone.
+# One X server for the run, VANTREL_E2E_SCREEN (WxH) in size; the wineserver
+# goes with it so the next test does not meet a desktop bound to a display
+# that is gone. VANTREL_E2E_DPI: the DPI Wine reports for the run (its
+# LogPixels), set back to the prefix's 96 afterwards.
 rc=0
-xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
-  bash -c 'wine "$@"; rc=$?; wineserver -k 2>/dev/null; wineserver -w 2>/dev/null; exit $rc' run_e2e "$@" ||
+xvfb-run -a -s "-screen 0 ${VANTREL_E2E_SCREEN:-1280x1024}x24 -nolisten tcp" \
+  bash -c '
+    dpi() { wine reg add "HKCU\\Control Panel\\Desktop" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1; }
+    [[ -z ${VANTREL_E2E_DPI:-} ]] || dpi "$VANTREL_E2E_DPI"
+    wine "$@"; rc=$?
+    [[ -z ${VANTREL_E2E_DPI:-} ]] || dpi 96
+    wineserver -k 2>/dev/null; wineserver -w 2>/dev/null; exit $rc' run_e2e "$@" ||
   rc=$?
 exit $rc

@@ -8,52 +8,18 @@
 #include <vector>
 
 #include "AppSession.h"
+#include "EmulatorRig.h"
 #include "tests/common/ExpectedFieldTexts.h"
 #include "tests/common/ExpectedSettingsTexts.h"
 #include "Text.h"
 
 namespace {
 
-const wchar_t kImagePath[] = L"g:\\abcd\\binfile\\ORLOG7_Encode.Bin";
-const wchar_t kWavePath[] = L"g:\\abcd\\WaveFile";
 const wchar_t kDumpPath[] = L"g:\\abcd\\123456.dat";
 const char kImageVersion[] = "V2.31";  // written by the fixture tool, not the factory's V1.00
 const wchar_t kSerialNumber[] = L"123456789";
 const wchar_t kSecondSerialNumber[] = L"987654321";
 const uint32_t kFactoryTrackStart = 1767254400;  // the oldest fix of a fresh logger
-
-// Runs a console tool to its end with its output discarded; true on exit code 0.
-bool RunTool(const std::wstring& exe, const std::wstring& arguments) {
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE nul =
-        CreateFileW(L"NUL", GENERIC_WRITE, FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0, nullptr);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = nul;
-    startup.hStdError = nul;
-    PROCESS_INFORMATION info{};
-    std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
-    const bool started = CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0,
-                                        nullptr, nullptr, &startup, &info) != FALSE;
-    if (nul != INVALID_HANDLE_VALUE)
-        CloseHandle(nul);
-    if (!started)
-        return false;
-    DWORD code = 1;
-    if (WaitForSingleObject(info.hProcess, 30000) == WAIT_OBJECT_0) {
-        GetExitCodeProcess(info.hProcess, &code);
-    } else {
-        TerminateProcess(info.hProcess, 1);
-    }
-    CloseHandle(info.hThread);
-    CloseHandle(info.hProcess);
-    return code == 0;
-}
-
-bool Exists(const std::wstring& path) {
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
 
 bool ReadWholeFile(const std::wstring& path, std::string& bytes) {
     FILE* file = _wfopen(path.c_str(), L"rb");
@@ -83,20 +49,6 @@ uint32_t Crc32(const std::string& bytes, size_t length) {
             crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
     }
     return ~crc;
-}
-
-// Drive g: must be the run's own, still empty folder; fills it as scripts/run does.
-void PrepareDriveG(e2e::CaseContext& ctx) {
-    const std::wstring& tool = ctx.Paths().fixturesExe;
-    ctx.Require(!tool.empty(), "the fixture tool (--fixtures) was not given");
-    ctx.Require(Exists(L"g:\\"), "drive g: is mapped (run_e2e.sh maps it to <scratch>/g)");
-    ctx.Require(!Exists(L"g:\\abcd"), "drive g: starts empty");
-    ctx.Require(RunTool(tool, L"waves " + std::wstring(kWavePath)), "fixture tool: voice prompts");
-    ctx.Require(
-        RunTool(tool, L"image " + std::wstring(kImagePath) + L" " + e2e::Widen(kImageVersion)),
-        "fixture tool: firmware image");
-    ctx.Require(Exists(std::wstring(kWavePath) + L"\\VP08.wav") && Exists(kImagePath),
-                "fixtures written");
 }
 
 // Vantrel.exe beside the emulator, whose state lives in `stateFile`.
@@ -152,7 +104,7 @@ long long ReadMemoryUsed(e2e::CaseContext& ctx, e2e::AppSession& app, const std:
 void ExpectDumpFile(e2e::CaseContext& ctx, long long used) {
     std::string bytes;
     ctx.Require(ReadWholeFile(kDumpPath, bytes), "the dump file exists");
-    ctx.Expect(!Exists(std::wstring(kDumpPath) + L".part"), "no temporary file is left");
+    ctx.Expect(!e2e::Exists(std::wstring(kDumpPath) + L".part"), "no temporary file is left");
     ctx.Require(bytes.size() >= 36, "dump file of " + std::to_string(bytes.size()) + " bytes");
     ctx.ExpectEq(bytes.substr(0, 4), std::string("OR7D"), "dump: magic");
     ctx.ExpectEq(Le(bytes, 4, 2), 1u, "dump: format version");
@@ -200,10 +152,10 @@ std::wstring GpsField(const SYSTEMTIME& t) {
 }  // namespace
 
 E2E_CASE(emulator_session, full_session_and_persisted_state) {
-    PrepareDriveG(ctx);
+    e2e::PrepareDriveG(ctx, kImageVersion);
     const std::wstring stateFile =
         ctx.Paths().scratchRoot + L"\\" + e2e::Widen(ctx.Name()) + L"\\logger.state";
-    ctx.Require(!Exists(stateFile), "the emulated logger starts factory-fresh");
+    ctx.Require(!e2e::Exists(stateFile), "the emulated logger starts factory-fresh");
     const expected::Events settings = expected::WrittenSettingsReadback();
     DWORD exitedDumpModeAt = 0;
     {
@@ -224,7 +176,7 @@ E2E_CASE(emulator_session, full_session_and_persisted_state) {
         const long long used = ReadMemoryUsed(ctx, app, "memory before the dump");
         ctx.Expect(used >= 28800,
                    "the factory drive (28800 bytes) is in memory, got " + std::to_string(used));
-        ctx.Require(!Exists(kDumpPath), "no dump file before the dump");
+        ctx.Require(!e2e::Exists(kDumpPath), "no dump file before the dump");
         app.ExpectResultBox(1002, expected::kResultCaption, expected::MessageOf(2), "dump");
         ExpectDumpFile(ctx, used);
 
