@@ -1,6 +1,5 @@
 #include "app/FontTrials.h"
 
-#include <cwchar>
 
 #include "app/ReferenceReadouts.h"
 #include "app/TextConversion.h"
@@ -39,7 +38,7 @@ HFONT CreateDialogFont(const DialogFont& font, int dpi) {
     logFont.lfHeight = -MulDiv(font.points, dpi, 72);
     logFont.lfCharSet = DEFAULT_CHARSET;
     const std::wstring face = Utf8ToWide(font.face);
-    wcsncpy(logFont.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+    lstrcpynW(logFont.lfFaceName, face.c_str(), LF_FACESIZE);
     return CreateFontIndirectW(&logFont);
 }
 
@@ -76,7 +75,7 @@ bool FontTrials::IsInstalled(const std::string& face) const {
     }
     LOGFONTW logFont{};
     logFont.lfCharSet = DEFAULT_CHARSET;
-    wcsncpy(logFont.lfFaceName, Utf8ToWide(face).c_str(), LF_FACESIZE - 1);
+    lstrcpynW(logFont.lfFaceName, Utf8ToWide(face).c_str(), LF_FACESIZE);
     bool found = false;
     EnumFontFamiliesExW(dc_, &logFont, &NoteFace, reinterpret_cast<LPARAM>(&found), 0);
     installed_[face] = found;

@@ -1,6 +1,5 @@
 #include "app/GlyphFallback.h"
 
-#include <cwchar>
 #include <vector>
 
 namespace vantrel {
@@ -86,7 +85,7 @@ void GlyphFallback::Apply(HWND dialog) {
             continue;
         }
         for (const wchar_t* face : kChineseFaces) {
-            wcsncpy(logFont.lfFaceName, face, LF_FACESIZE - 1);
+            lstrcpynW(logFont.lfFaceName, face, LF_FACESIZE);
             logFont.lfCharSet = DEFAULT_CHARSET;
             HFONT candidate = CreateFontIndirectW(&logFont);
             if (candidate != nullptr && DrawsText(candidate, caption)) {
