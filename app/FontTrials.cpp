@@ -1,6 +1,5 @@
 #include "app/FontTrials.h"
 
-
 #include "app/ReferenceReadouts.h"
 #include "app/TextConversion.h"
 
