@@ -12,7 +12,6 @@ prefix=$1
 shift
 
 export WINEPREFIX=$prefix
-export WINEARCH=win32
 export WINEDEBUG=-all
 
 # The scratch folder named after --scratch is emptied for each run.
