@@ -11,6 +11,8 @@ namespace vantrel {
 
 std::wstring Utf8ToWide(const std::string& text);
 std::string WideToUtf8(const std::wstring& text);
+
+// A text in the system code page (CP_ACP), as the library's 8-bit texts are.
 std::string CodePageToUtf8(const std::string& text);
 
 }  // namespace vantrel
