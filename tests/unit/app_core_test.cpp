@@ -2,10 +2,10 @@
 
 #include <set>
 
-#include "FakeWindow.h"
 #include "app/CommandRoutes.h"
 #include "app/PortList.h"
 #include "res/resource.h"
+#include "tests/common/ScriptedLibrary.h"
 
 namespace vantrel {
 namespace {
@@ -49,21 +49,6 @@ TEST(CommandRoutes, EveryButtonHasExactlyOneRoute) {
     // Inputs, outputs and Exit have no route.
     for (int id : {2 /* Exit */, IDC_PORT_SELECTOR, IDC_SERIAL_NUMBER_INPUT, IDC_AUTO_SCAN_PORT}) {
         EXPECT_EQ(FindCommandRoute(id), nullptr) << id;
-    }
-}
-
-TEST(CommandRoutes, EachButtonAsksForItsOwnEntryPointBeforeLinking) {
-    testing::OperationRig rig;
-    rig.window.serialNumberText = "1";  // a valid number reaches the entry-point test
-    for (const CommandRoute* r = CommandRoutesBegin(); r != CommandRoutesEnd(); ++r) {
-        if (r->controlId == IDC_LINK_LIBRARY) {
-            continue;
-        }
-        rig.window.events.clear();
-        r->handler(rig.Context());
-        EXPECT_EQ(rig.window.Boxes(), std::vector<std::string>{"Please link library"})
-            << r->controlId;
-        EXPECT_TRUE(rig.window.FieldWrites().empty()) << r->controlId;
     }
 }
 
