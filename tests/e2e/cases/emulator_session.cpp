@@ -14,9 +14,9 @@
 
 namespace {
 
-const wchar_t kImagePath[] = L"g:\\abcd\\binfile\\ORLOG7_Encode.Bin";
-const wchar_t kWavePath[] = L"g:\\abcd\\WaveFile";
-const wchar_t kDumpPath[] = L"g:\\abcd\\123456.dat";
+const std::wstring kImagePath = e2e::Widen(expected::kFirmwareImagePath);
+const std::wstring kWavePath = e2e::Widen(expected::kWaveFilePath);
+const std::wstring kDumpPath = e2e::Widen(expected::kDumpFilePath);
 const char kImageVersion[] = "V2.31";  // written by the fixture tool, not the factory's V1.00
 const wchar_t kSerialNumber[] = L"123456789";
 const wchar_t kSecondSerialNumber[] = L"987654321";
@@ -91,12 +91,10 @@ void PrepareDriveG(e2e::CaseContext& ctx) {
     ctx.Require(!tool.empty(), "the fixture tool (--fixtures) was not given");
     ctx.Require(Exists(L"g:\\"), "drive g: is mapped (run_e2e.sh maps it to <scratch>/g)");
     ctx.Require(!Exists(L"g:\\abcd"), "drive g: starts empty");
-    ctx.Require(RunTool(tool, L"waves " + std::wstring(kWavePath)), "fixture tool: voice prompts");
-    ctx.Require(
-        RunTool(tool, L"image " + std::wstring(kImagePath) + L" " + e2e::Widen(kImageVersion)),
-        "fixture tool: firmware image");
-    ctx.Require(Exists(std::wstring(kWavePath) + L"\\VP08.wav") && Exists(kImagePath),
-                "fixtures written");
+    ctx.Require(RunTool(tool, L"waves " + kWavePath), "fixture tool: voice prompts");
+    ctx.Require(RunTool(tool, L"image " + kImagePath + L" " + e2e::Widen(kImageVersion)),
+                "fixture tool: firmware image");
+    ctx.Require(Exists(kWavePath + L"\\VP08.wav") && Exists(kImagePath), "fixtures written");
 }
 
 // Vantrel.exe beside the emulator, whose state lives in `stateFile`.
@@ -130,17 +128,7 @@ void ExpectDeviceInformation(e2e::AppSession& app, const std::wstring& serial,
 long long ReadMemoryUsed(e2e::CaseContext& ctx, e2e::AppSession& app, const std::string& what) {
     app.ExpectResultBox(1039, expected::kResultCaption, expected::MessageOf(45), what);
     const std::wstring used = app.FieldText(1040);
-    const std::wstring prefix = L"( Memory Used Size = ";
-    const std::wstring suffix = L" Bytes )";
-    long long value = -1;
-    if (used.compare(0, prefix.size(), prefix) == 0 &&
-        used.size() > prefix.size() + suffix.size() &&
-        used.compare(used.size() - suffix.size(), suffix.size(), suffix) == 0) {
-        const std::wstring digits =
-            used.substr(prefix.size(), used.size() - prefix.size() - suffix.size());
-        if (digits.find_first_not_of(L"0123456789") == std::wstring::npos)
-            value = std::stoll(digits);
-    }
+    const long long value = expected::UsedSizeShown(e2e::Narrow(used));
     if (!ctx.Expect(value >= 0, what + ": used size in " + e2e::Describe(used)))
         return -1;
     app.ExpectFields(expected::MemoryFields(static_cast<int32_t>(value)), what);
@@ -152,7 +140,7 @@ long long ReadMemoryUsed(e2e::CaseContext& ctx, e2e::AppSession& app, const std:
 void ExpectDumpFile(e2e::CaseContext& ctx, long long used) {
     std::string bytes;
     ctx.Require(ReadWholeFile(kDumpPath, bytes), "the dump file exists");
-    ctx.Expect(!Exists(std::wstring(kDumpPath) + L".part"), "no temporary file is left");
+    ctx.Expect(!Exists(kDumpPath + L".part"), "no temporary file is left");
     ctx.Require(bytes.size() >= 36, "dump file of " + std::to_string(bytes.size()) + " bytes");
     ctx.ExpectEq(bytes.substr(0, 4), std::string("OR7D"), "dump: magic");
     ctx.ExpectEq(Le(bytes, 4, 2), 1u, "dump: format version");
