@@ -56,8 +56,8 @@ TEST(LinkRoute, FailureShowsAnUnownedResultBox) {
     testing::OperationRig rig;  // its loader finds no library
     FindCommandRoute(IDC_LINK_LIBRARY)->handler(rig.Context());
     ASSERT_EQ(rig.window.events.size(), 1u);
-    EXPECT_EQ(rig.window.events[0].text, "Can not link library");
-    EXPECT_EQ(rig.window.events[0].caption, "API-return");
+    EXPECT_EQ(rig.window.events[0].text, expected::kCannotLink);
+    EXPECT_EQ(rig.window.events[0].caption, expected::kResultCaption);
     EXPECT_EQ(rig.window.events[0].owner, BoxOwner::None);
     EXPECT_FALSE(rig.window.events[0].busy);
 }

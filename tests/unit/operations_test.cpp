@@ -59,7 +59,7 @@ TEST_P(EveryOperation, AsksToLinkBeforeLinking) {
     OperationRig empty;
     Click(empty, GetParam().button);
     EXPECT_EQ(empty.window.Sequence(), expected::Events{expected::Box(expected::kPleaseLink)});
-    EXPECT_EQ(empty.window.Boxes(), std::vector<std::string>{"Please link library"});
+    EXPECT_EQ(empty.window.Boxes(), std::vector<std::string>{expected::kPleaseLink});
     EXPECT_TRUE(empty.window.FieldWrites().empty());
     EXPECT_EQ(empty.window.PortReads(), 0);
     EXPECT_EQ(empty.window.busyCount, 0);
