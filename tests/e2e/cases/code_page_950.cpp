@@ -43,22 +43,21 @@ E2E_CASE(code_page_950, library_texts_are_decoded_from_the_system_code_page) {
                        std::string(kDeviceInformation) + " firmwareVersion text:V1.00",
                        std::string(kDeviceInformation) + " distributorName hex:b867be50b0d300",
                        std::string(kDeviceInformation) + " modelName hex:" + Repeat("a578", 16)});
-    app.ExpectResultBox(1015, expected::kResultCaption, expected::MessageOf(29),
-                        "device information");
+    app.ExpectResultBox(1015, 29, "device information");
     app.ExpectFields(expected::DeviceInformationFields(7, "V1.00", kDistributor, Repeat(kTai, 16)),
                      "device information, the model name filling its buffer");
 
     // The degree sign is A2 58 in code page 950.
     app.Fake().Script({"KZ_ORLOG7_READ_DLL_VERSION result 21",
                        "KZ_ORLOG7_READ_DLL_VERSION version hex:a2583100"});
-    app.ExpectResultBox(1006, expected::kResultCaption, expected::MessageOf(21), "library version");
+    app.ExpectResultBox(1006, 21, "library version");
     app.ExpectFields(expected::DllVersionFields(std::string(expected::kDegree) + "1"),
                      "library version");
 
     // 64 bytes of 灣 and no terminator.
     app.Fake().Script({"KZ_ORLOG7_Read_BinFile_FW_Version result 37",
                        "KZ_ORLOG7_Read_BinFile_FW_Version version hex:" + Repeat("c657", 32)});
-    app.ExpectResultBox(1019, expected::kResultCaption, expected::MessageOf(37), "image version");
+    app.ExpectResultBox(1019, 37, "image version");
     app.ExpectFields(expected::BinFileVersionFields(Repeat(kWan, 32)),
                      "image version filling its buffer");
 

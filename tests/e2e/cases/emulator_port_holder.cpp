@@ -28,14 +28,9 @@ std::unique_ptr<e2e::AppSession> StartLinkedOnCom05(e2e::CaseContext& ctx,
     return app;
 }
 
-// Clicks `button` and requires the one result box of `code`.
-void ExpectCode(e2e::AppSession& app, int button, int32_t code, const std::string& what) {
-    app.ExpectResultBox(button, expected::kResultCaption, expected::MessageOf(code), what);
-}
-
 void ExpectSerialNumber(e2e::CaseContext& ctx, e2e::AppSession& app, uint32_t serial,
                         const std::string& what) {
-    ExpectCode(app, 1015, 29, what);
+    app.ExpectResultBox(1015, 29, what);
     const expected::Event shown = expected::DeviceInformationFields(serial, "", "", "").front();
     ctx.ExpectEq(app.FieldText(shown.controlId), e2e::Widen(shown.text), what);
 }
@@ -49,29 +44,29 @@ E2E_CASE(emulator_port_holder, one_program_holds_the_port_and_nothing_is_lost) {
     std::unique_ptr<e2e::AppSession> first = StartLinkedOnCom05(ctx, options);
     std::unique_ptr<e2e::AppSession> second = StartLinkedOnCom05(ctx, options);
 
-    ExpectCode(*first, 1013, 24, "first: into dump mode");
+    first->ExpectResultBox(1013, 24, "first: into dump mode");
     ctx.Expect(GetFileAttributesW(stateFile.c_str()) != INVALID_FILE_ATTRIBUTES,
                "the state file is where the INI puts it");
-    ExpectCode(*second, 1013, 3, "second: the held port");
-    ExpectCode(*second, 1022, 4, "second: the scan skips the held port");
+    second->ExpectResultBox(1013, 3, "second: the held port");
+    second->ExpectResultBox(1022, 4, "second: the scan skips the held port");
     first->SetFieldText(1026, L"4242");
-    ExpectCode(*first, 1027, 41, "first: serial number");
-    ExpectCode(*first, 1014, 25, "first: exit dump mode");
+    first->ExpectResultBox(1027, 41, "first: serial number");
+    first->ExpectResultBox(1014, 25, "first: exit dump mode");
 
-    ExpectCode(*second, 1013, 24, "second: the released port");
+    second->ExpectResultBox(1013, 24, "second: the released port");
     ExpectSerialNumber(ctx, *second, 4242, "second: the first program's serial number");
-    ExpectCode(*second, 1003, 13, "second: erase");
-    ExpectCode(*first, 1013, 3, "first: the port held again");
+    second->ExpectResultBox(1003, 13, "second: erase");
+    first->ExpectResultBox(1013, 3, "first: the port held again");
 
     second.reset();  // killed in dump mode: the system ends its hold
-    ExpectCode(*first, 1013, 24, "first: after the holder died");
+    first->ExpectResultBox(1013, 24, "first: after the holder died");
     ExpectSerialNumber(ctx, *first, 4242, "first: serial number kept");
-    ExpectCode(*first, 1039, 45, "first: memory after the other's erase");
+    first->ExpectResultBox(1039, 45, "first: memory after the other's erase");
     // The few 5-second fixes since the erase at most, not the factory drive.
     const long long used = expected::UsedSizeShown(e2e::Narrow(first->FieldText(1040)));
     ctx.Expect(used >= 0 && used < kFactoryDriveBytes,
                "first: the erase was kept, memory used " + e2e::Describe(used));
     first->SetFieldText(1026, L"77");
-    ExpectCode(*first, 1027, 42, "first: the serial number is assigned");
-    ExpectCode(*first, 1014, 25, "first: exit dump mode");
+    first->ExpectResultBox(1027, 42, "first: the serial number is assigned");
+    first->ExpectResultBox(1014, 25, "first: exit dump mode");
 }

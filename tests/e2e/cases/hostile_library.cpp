@@ -399,7 +399,7 @@ E2E_CASE(hostile_library, every_code_and_output_on_every_button) {
     // and the window gives its texts.
     app.Fake().Script(
         {"KZ_ORLOG7_READ_DLL_VERSION result 21", "KZ_ORLOG7_READ_DLL_VERSION version text:alive"});
-    app.ExpectResultBox(1006, expected::kResultCaption, expected::MessageOf(21), "after the sweep");
+    app.ExpectResultBox(1006, 21, "after the sweep");
     app.ExpectFields(expected::DllVersionFields("alive"), "after the sweep");
     ctx.ExpectEq(e2e::WindowText(app.Dialog()), std::wstring(L"Vantrel"),
                  "after the sweep: the window title");
