@@ -118,7 +118,8 @@ std::string PathOf(int button) {
 // is 255), read just before the call; the other operations read none.
 TEST_P(EveryOperation, PassesTheSelectedPortOrNone) {
     const expected::Operation& op = GetParam();
-    for (auto [selection, port] : {std::pair<int, int>{5, 5}, {0, 0}, {-1, 255}, {99, 99}}) {
+    for (auto [selection, port] :
+         {std::pair<int, int>{5, 5}, {0, 0}, {-1, 255}, {99, 99}, {7, 7}}) {
         const std::string what = "selection " + std::to_string(selection);
         OperationRig rig;
         rig.Link().result = op.success;
