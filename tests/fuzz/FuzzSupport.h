@@ -1,6 +1,6 @@
 // Shared pieces of the fuzz targets: a property check that stops the run, the
-// input read at fixed offsets, and a UTF-8 check. The window and library they
-// drive the operations with are the unit tests' (tests/common).
+// input read at fixed offsets, and a UTF-8 check. The targets that drive the
+// operations do so with the unit tests' window and library (tests/common).
 #ifndef VANTREL_TESTS_FUZZ_FUZZSUPPORT_H
 #define VANTREL_TESTS_FUZZ_FUZZSUPPORT_H
 
@@ -12,8 +12,6 @@
 #include <cstring>
 #include <string>
 #include <vector>
-
-#include "tests/common/ScriptedLibrary.h"
 
 namespace vantrel {
 namespace fuzz {

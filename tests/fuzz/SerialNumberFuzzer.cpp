@@ -11,6 +11,7 @@
 #include "FuzzSupport.h"
 #include "operations/Operations.h"
 #include "operations/SerialNumber.h"
+#include "tests/common/ScriptedLibrary.h"
 
 namespace vantrel {
 namespace fuzz {

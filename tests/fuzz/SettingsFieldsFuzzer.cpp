@@ -15,6 +15,7 @@
 
 #include "FuzzSupport.h"
 #include "operations/SettingsFields.h"
+#include "tests/common/ScriptedLibrary.h"
 
 namespace vantrel {
 namespace fuzz {

@@ -16,6 +16,7 @@
 
 #include "FuzzSupport.h"
 #include "operations/StatusFields.h"
+#include "tests/common/ScriptedLibrary.h"
 
 namespace vantrel {
 namespace fuzz {
