@@ -13,6 +13,7 @@ add_executable(Vantrel WIN32
   ${CMAKE_CURRENT_SOURCE_DIR}/TextConversion.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/VantrelApp.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/VantrelDlg.cpp
+  ${PROJECT_SOURCE_DIR}/devicelib/TextConversion.cpp
   ${PROJECT_SOURCE_DIR}/res/Vantrel.rc
 )
 # The resource compiler does not report the files the script pulls in.

@@ -76,58 +76,32 @@ constexpr SettingsField kSettingsFields[] = {
     {IDC_READ_CAR_SPEED_LIMIT, "( Car Speed Limit = ", &CarSpeedLimit, " )"},
 };
 
-// A byte shown as one of three texts: for 0, for 1, for anything else.
-struct ByteChoice {
-    const char* zero;
-    const char* one;
-    const char* other;
-};
-constexpr ByteChoice kLonHemisphere = {"E, ", "W, ", "?,"};
-constexpr ByteChoice kLatHemisphere = {"N, ", "S,", "?,"};
-constexpr ByteChoice kEnabled = {"Disable , ", "Enable , ", "Disable , "};
+// A hemisphere byte as its text for 0 or 1; "?," for any other value.
+const char* Hemisphere(uint8_t byte, const char* zero, const char* one) {
+    return byte == 0 ? zero : byte == 1 ? one : "?,";
+}
 
-constexpr const char* kDegreeSign = "\xC2\xB0";  // U+00B0 in UTF-8
-constexpr const char* kFractionEnd = "\" , ";    // double quote, space, comma, space
-
-// One piece of a user-point line: the byte at `offset`, either chosen from
-// `choice` or in decimal followed by `suffix`.
-struct UserPointPiece {
-    std::size_t offset;
-    const ByteChoice* choice;  // null: decimal
-    const char* suffix;
-};
-
-// Bytes 11, 12, 14 and 15 are reserved and not shown.
-constexpr UserPointPiece kUserPointPieces[] = {
-    {offsetof(UserPoint, lonHemisphere), &kLonHemisphere, ""},
-    {offsetof(UserPoint, lonDegrees), nullptr, kDegreeSign},
-    {offsetof(UserPoint, lonMinutes), nullptr, "'"},
-    {offsetof(UserPoint, lonSeconds), nullptr, "."},
-    {offsetof(UserPoint, lonSecondsFraction), nullptr, kFractionEnd},
-    {offsetof(UserPoint, latHemisphere), &kLatHemisphere, ""},
-    {offsetof(UserPoint, latDegrees), nullptr, kDegreeSign},
-    {offsetof(UserPoint, latMinutes), nullptr, "'"},
-    {offsetof(UserPoint, latSeconds), nullptr, "."},
-    {offsetof(UserPoint, latSecondsFraction), nullptr, kFractionEnd},
-    {offsetof(UserPoint, distance100m), nullptr, " * 100 m , "},
-    {offsetof(UserPoint, enabled), &kEnabled, ""},
-};
-
-const char* Choose(const ByteChoice& choice, uint8_t byte) {
-    return byte == 0 ? choice.zero : byte == 1 ? choice.one : choice.other;
+// Degrees, the degree sign (U+00B0 in UTF-8), minutes, seconds, the digits
+// after the seconds' point, then double quote, space, comma, space.
+std::string Coordinate(uint8_t degrees, uint8_t minutes, uint8_t seconds, uint8_t fraction) {
+    return Decimal(degrees) + "\xC2\xB0" + Decimal(minutes) + "'" + Decimal(seconds) + "." +
+           Decimal(fraction) + "\" , ";
 }
 
 }  // namespace
 
+// "S," has no blank after it, unlike the other hemispheres; the reserved
+// bytes are not shown.
 std::string UserPointLine(std::size_t slot, const UserPoint& point) {
-    const auto* bytes = reinterpret_cast<const uint8_t*>(&point);
-    std::string line = "User Point " + std::to_string(slot) + "-- ";
-    for (const UserPointPiece& piece : kUserPointPieces) {
-        const uint8_t byte = bytes[piece.offset];
-        line += piece.choice != nullptr ? Choose(*piece.choice, byte) : Decimal(byte);
-        line += piece.suffix;
-    }
-    return line;
+    return "User Point " + std::to_string(slot) + "-- " +
+           Hemisphere(point.lonHemisphere, "E, ", "W, ") +
+           Coordinate(point.lonDegrees, point.lonMinutes, point.lonSeconds,
+                      point.lonSecondsFraction) +
+           Hemisphere(point.latHemisphere, "N, ", "S,") +
+           Coordinate(point.latDegrees, point.latMinutes, point.latSeconds,
+                      point.latSecondsFraction) +
+           Decimal(point.distance100m) + " * 100 m , " +
+           (point.enabled == 1 ? "Enable , " : "Disable , ");
 }
 
 std::vector<FieldText> SettingsFieldTexts(const DeviceSettings& reading) {

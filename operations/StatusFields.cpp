@@ -6,17 +6,6 @@
 namespace vantrel {
 namespace {
 
-// The time's pieces in display order (day before month before year), each
-// followed by its separator.
-struct TimePiece {
-    uint8_t GpsUtcTime::*value;
-    const char* after;
-};
-const TimePiece kTimePieces[] = {
-    {&GpsUtcTime::hour, ":"}, {&GpsUtcTime::minute, ":"}, {&GpsUtcTime::second, "  ,  "},
-    {&GpsUtcTime::day, ","},  {&GpsUtcTime::month, ","},  {&GpsUtcTime::year, ""},
-};
-
 std::string Decimal(uint32_t value) {
     return std::to_string(value);
 }
@@ -56,13 +45,12 @@ std::vector<FieldText> DeviceInformationFields(uint32_t serialNumber,
     });
 }
 
+// Day before month before year.
 FieldText GpsUtcTimeField(const GpsUtcTime& time) {
-    std::string pieces;
-    for (const TimePiece& piece : kTimePieces) {
-        pieces += Decimal(static_cast<uint32_t>(time.*piece.value));
-        pieces += piece.after;
-    }
-    return ComposeField({IDC_GPS_TIME, "( GPS UTC = ", pieces, " )"});
+    const std::string text = Decimal(time.hour) + ":" + Decimal(time.minute) + ":" +
+                             Decimal(time.second) + "  ,  " + Decimal(time.day) + "," +
+                             Decimal(time.month) + "," + Decimal(time.year);
+    return ComposeField({IDC_GPS_TIME, "( GPS UTC = ", text, " )"});
 }
 
 int32_t FreeMemorySize(int32_t usedSize) {

@@ -47,6 +47,21 @@ inline Events MemoryFields(int32_t usedSize) {
             Field(1041, "( Free Memory Size = " + std::to_string(freeSize) + " Bytes )")};
 }
 
+// The used size whose memory field 1040 reads `text`, or -1 for a text that
+// is not one (the emulator's use is not known beforehand).
+inline long long UsedSizeShown(const std::string& text) {
+    const std::size_t begin = text.find_first_of("0123456789");
+    const std::size_t end = text.find_first_not_of("0123456789", begin);
+    if (begin == std::string::npos || end - begin > 10) {
+        return -1;
+    }
+    const long long used = std::stoll(text.substr(begin, end - begin));
+    if (used > INT32_MAX || MemoryFields(static_cast<int32_t>(used)).front().text != text) {
+        return -1;
+    }
+    return used;
+}
+
 inline Events BinFileVersionFields(const std::string& version) {
     return {Field(1020, "( Bin File FW Version = " + version + " )")};
 }

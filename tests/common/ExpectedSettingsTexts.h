@@ -5,6 +5,7 @@
 #define VANTREL_TESTS_COMMON_EXPECTEDSETTINGSTEXTS_H
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -29,7 +30,32 @@ struct Settings {
     uint8_t tagMode = 0;
     int8_t timeZone = 0;
     uint8_t carSpeedLimit = 0;
+
+    bool operator==(const Settings& o) const {
+        return timeInterval == o.timeInterval && displacementInterval == o.displacementInterval &&
+               vibration == o.vibration && tag == o.tag && minSpeedLimit == o.minSpeedLimit &&
+               userPoints == o.userPoints && intoIdleTimer == o.intoIdleTimer &&
+               tagMode == o.tagMode && timeZone == o.timeZone && carSpeedLimit == o.carSpeedLimit;
+    }
 };
+
+// The same ten settings in another struct that names them alike (the
+// program's, the emulator's, these), the user points as 160 bytes.
+template <typename To, typename From>
+To SettingsAs(const From& from) {
+    To to{};
+    to.timeInterval = from.timeInterval;
+    to.displacementInterval = from.displacementInterval;
+    to.vibration = from.vibration;
+    to.tag = from.tag;
+    to.minSpeedLimit = from.minSpeedLimit;
+    std::memcpy(to.userPoints.data(), from.userPoints.data(), 160);
+    to.intoIdleTimer = from.intoIdleTimer;
+    to.tagMode = from.tagMode;
+    to.timeZone = from.timeZone;
+    to.carSpeedLimit = from.carSpeedLimit;
+    return to;
+}
 
 // What every click of the settings write sends besides the port and the path.
 inline Settings WrittenSettings() {

@@ -19,6 +19,7 @@
 #include "StateStore.h"
 #include "VirtualLogger.h"
 #include "WavePrompts.h"
+#include "tests/common/ExpectedSettingsTexts.h"
 
 namespace orlog7emu {
 
@@ -176,22 +177,7 @@ struct OtherProcess {
 
 // The settings the tool writes.
 inline LoggerSettings ToolSettings() {
-    LoggerSettings s{};
-    s.timeInterval = 1;
-    s.displacementInterval = -1;
-    s.vibration = 2;
-    s.tag = 1;
-    s.minSpeedLimit = 0;
-    s.userPoints.fill(EmptyUserPoint());
-    s.userPoints[0] = UserPoint{0x00, 0x79, 0x26, 0x2E, 0x05,         0x00, 0x19,
-                                0x03, 0x26, 0x23, 0x01, {0xFF, 0xFF}, 0x01, {0xFF, 0xFF}};
-    s.userPoints[1] = UserPoint{0x00, 0x79, 0x1E, 0x36, 0x56,         0x00, 0x19,
-                                0x01, 0x06, 0x14, 0x02, {0xFF, 0xFF}, 0x01, {0xFF, 0xFF}};
-    s.intoIdleTimer = 10;
-    s.tagMode = 0;
-    s.timeZone = 8;
-    s.carSpeedLimit = 50;
-    return s;
+    return expected::SettingsAs<LoggerSettings>(expected::WrittenSettings());
 }
 
 }  // namespace orlog7emu

@@ -1,18 +1,17 @@
-// Shared pieces of the fuzz targets: a property check that stops the run, a
-// UTF-8 check, and a window and loader that stand in for the real ones.
+// Shared pieces of the fuzz targets: a property check that stops the run, the
+// input read at fixed offsets, and a UTF-8 check. The targets that drive the
+// operations do so with the unit tests' window and library (tests/common).
 #ifndef VANTREL_TESTS_FUZZ_FUZZSUPPORT_H
 #define VANTREL_TESTS_FUZZ_FUZZSUPPORT_H
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
-
-#include "devicelib/LibraryBinding.h"
-#include "operations/FieldText.h"
-#include "operations/OperationWindow.h"
 
 namespace vantrel {
 namespace fuzz {
@@ -26,6 +25,31 @@ namespace fuzz {
             std::abort();                                                                       \
         }                                                                                       \
     } while (0)
+
+// The input as a target lays it out: `length` bytes, a shorter input padded
+// with zeros, a longer one cut.
+class FuzzInput {
+public:
+    FuzzInput(const uint8_t* data, size_t size, size_t length) : bytes_(length, 0) {
+        if (size > 0) {
+            std::memcpy(bytes_.data(), data, std::min(size, length));
+        }
+    }
+    uint8_t operator[](size_t offset) const { return bytes_[offset]; }
+    const unsigned char* At(size_t offset) const { return bytes_.data() + offset; }
+    std::string Text(size_t offset, size_t size) const {
+        return std::string(reinterpret_cast<const char*>(At(offset)), size);
+    }
+    template <typename T>
+    T Read(size_t offset) const {
+        T value;
+        std::memcpy(&value, At(offset), sizeof value);
+        return value;
+    }
+
+private:
+    std::vector<unsigned char> bytes_;
+};
 
 // Bytes in the UTF-8 sequence that `lead` starts; 0 if it cannot start one.
 inline int Utf8SequenceLength(unsigned char lead) {
@@ -67,38 +91,6 @@ inline bool IsValidUtf8(const std::string& text) {
     }
     return true;
 }
-
-inline bool StartsWith(const std::string& text, const std::string& prefix) {
-    return text.compare(0, prefix.size(), prefix) == 0;
-}
-
-// Records what an operation does to the window.
-class RecordingWindow final : public OperationWindow {
-public:
-    std::string serialNumberText;
-    int portSelection = 1;
-    std::vector<FieldText> fields;
-    std::vector<std::string> boxes;
-
-    void SetFieldText(int controlId, const std::string& text) override {
-        fields.push_back({controlId, text});
-    }
-    void ShowMessage(const std::string& text, const std::string&, BoxOwner) override {
-        boxes.push_back(text);
-    }
-    int PortSelection() override { return portSelection; }
-    std::string SerialNumberText() override { return serialNumberText; }
-    void BeginBusy() override {}
-    void EndBusy() override {}
-};
-
-// Finds no library: the targets fill the entry-point table themselves.
-class NoModuleLoader final : public ModuleLoader {
-public:
-    ModuleHandle Load(const char*) override { return nullptr; }
-    AnyFunction Lookup(ModuleHandle, const char*) override { return nullptr; }
-    void Release(ModuleHandle) override {}
-};
 
 }  // namespace fuzz
 }  // namespace vantrel

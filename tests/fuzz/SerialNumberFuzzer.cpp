@@ -10,8 +10,8 @@
 
 #include "FuzzSupport.h"
 #include "operations/Operations.h"
-#include "operations/ResultMessages.h"
 #include "operations/SerialNumber.h"
+#include "tests/common/ScriptedLibrary.h"
 
 namespace vantrel {
 namespace fuzz {
@@ -45,53 +45,43 @@ Reference ReferenceParse(const unsigned char* text, size_t length) {
     return {true, static_cast<uint32_t>(value)};
 }
 
-// What the library was last given by the Setting SN button.
-bool gLibraryCalled = false;
-uint32_t gLibraryValue = 0;
-
-Orlog7Result ORLOG7_CALL RecordSettingSn(uint32_t serialNumber) {
-    gLibraryCalled = true;
-    gLibraryValue = serialNumber;
-    return 41;
-}
-
-void CheckConversion(const unsigned char* data, size_t size, const Reference& expected) {
+void CheckConversion(const unsigned char* data, size_t size, const Reference& reference) {
     // Two different presets, so an output written on failure is seen even
     // when the written value happens to equal one of them.
     for (const uint32_t preset : {0xA5A5A5A5u, 0x5A5A5A5Au}) {
         uint32_t value = preset;
         const bool ok = ParseSerialNumber(&value, reinterpret_cast<const char*>(data),
                                           static_cast<uint32_t>(size));
-        FUZZ_REQUIRE(ok == expected.accepted, "accepts exactly the 32-bit digit texts");
+        FUZZ_REQUIRE(ok == reference.accepted, "accepts exactly the 32-bit digit texts");
         if (ok) {
-            FUZZ_REQUIRE(value == expected.value, "yields the text's value");
+            FUZZ_REQUIRE(value == reference.value, "yields the text's value");
         } else {
             FUZZ_REQUIRE(value == preset, "leaves the output alone on failure");
         }
     }
 }
 
-void CheckButton(const unsigned char* data, size_t size, Reference expected) {
+void CheckButton(const unsigned char* data, size_t size, Reference reference) {
     if (size > kSerialNumberTextLimit) {
-        expected.accepted = false;
+        reference.accepted = false;
     }
-    RecordingWindow window;
-    window.serialNumberText.assign(reinterpret_cast<const char*>(data), size);
-    NoModuleLoader loader;
-    LibraryBinding library(loader);
-    library.Entries().Set<Export::SettingSn>(&RecordSettingSn);
-    gLibraryCalled = false;
+    testing::OperationRig rig;
+    rig.Link().result = 41;
+    rig.window.serialNumberText.assign(reinterpret_cast<const char*>(data), size);
 
-    SetSerialNumber(OperationContext{window, library});
+    SetSerialNumber(rig.Context());
 
-    FUZZ_REQUIRE(window.fields.empty(), "the button writes no field");
-    FUZZ_REQUIRE(window.boxes.size() == 1, "exactly one box");
-    FUZZ_REQUIRE(gLibraryCalled == expected.accepted, "the library sees only accepted texts");
-    if (expected.accepted) {
-        FUZZ_REQUIRE(gLibraryValue == expected.value, "the library gets the text's value");
-        FUZZ_REQUIRE(window.boxes[0] == "41 return_setting_SN_successful", "the result box");
+    const std::vector<testing::LibraryCall>& calls = testing::Calls();
+    const std::vector<std::string> boxes = rig.window.Boxes();
+    FUZZ_REQUIRE(rig.window.FieldWrites().empty(), "the button writes no field");
+    FUZZ_REQUIRE(boxes.size() == 1, "exactly one box");
+    FUZZ_REQUIRE(calls.size() == (reference.accepted ? 1u : 0u),
+                 "the library sees only accepted texts");
+    if (reference.accepted) {
+        FUZZ_REQUIRE(calls[0].serialNumber == reference.value, "the library gets the text's value");
+        FUZZ_REQUIRE(boxes[0] == expected::MessageOf(41), "the result box");
     } else {
-        FUZZ_REQUIRE(window.boxes[0] == kSerialNumberError, "the text error box");
+        FUZZ_REQUIRE(boxes[0] == expected::kSerialRefused, "the text error box");
     }
 }
 
@@ -101,8 +91,8 @@ void CheckButton(const unsigned char* data, size_t size, Reference expected) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace vantrel::fuzz;
-    const Reference expected = ReferenceParse(data, size);
-    CheckConversion(data, size, expected);
-    CheckButton(data, size, expected);
+    const Reference reference = ReferenceParse(data, size);
+    CheckConversion(data, size, reference);
+    CheckButton(data, size, reference);
     return 0;
 }

@@ -2,10 +2,10 @@
 
 #include <set>
 
-#include "FakeWindow.h"
 #include "app/CommandRoutes.h"
 #include "app/PortList.h"
 #include "res/resource.h"
+#include "tests/common/ScriptedLibrary.h"
 
 namespace vantrel {
 namespace {
@@ -52,27 +52,12 @@ TEST(CommandRoutes, EveryButtonHasExactlyOneRoute) {
     }
 }
 
-TEST(CommandRoutes, EachButtonAsksForItsOwnEntryPointBeforeLinking) {
-    testing::OperationRig rig;
-    rig.window.serialNumberText = "1";  // a valid number reaches the entry-point test
-    for (const CommandRoute* r = CommandRoutesBegin(); r != CommandRoutesEnd(); ++r) {
-        if (r->controlId == IDC_LINK_LIBRARY) {
-            continue;
-        }
-        rig.window.events.clear();
-        r->handler(rig.Context());
-        EXPECT_EQ(rig.window.Boxes(), std::vector<std::string>{"Please link library"})
-            << r->controlId;
-        EXPECT_TRUE(rig.window.FieldWrites().empty()) << r->controlId;
-    }
-}
-
 TEST(LinkRoute, FailureShowsAnUnownedResultBox) {
     testing::OperationRig rig;  // its loader finds no library
     FindCommandRoute(IDC_LINK_LIBRARY)->handler(rig.Context());
     ASSERT_EQ(rig.window.events.size(), 1u);
-    EXPECT_EQ(rig.window.events[0].text, "Can not link library");
-    EXPECT_EQ(rig.window.events[0].caption, "API-return");
+    EXPECT_EQ(rig.window.events[0].text, expected::kCannotLink);
+    EXPECT_EQ(rig.window.events[0].caption, expected::kResultCaption);
     EXPECT_EQ(rig.window.events[0].owner, BoxOwner::None);
     EXPECT_FALSE(rig.window.events[0].busy);
 }

@@ -3,32 +3,31 @@
 #include <string>
 
 #include "operations/ResultMessages.h"
+#include "tests/common/ExpectedResults.h"
 
 namespace vantrel {
 namespace {
 
-TEST(ResultMessages, CoverCodes2To48EachLedByItsNumberButTheDump) {
+// Codes 2 to 48 in order, each with the oracle's text (irregular spellings
+// included), every one but the dump's led by its number; no other code has one.
+TEST(ResultMessages, AreTheOraclesForCodes2To48) {
     int count = 0;
     for (const ResultMessage* m = ResultMessagesBegin(); m != ResultMessagesEnd(); ++m, ++count) {
         EXPECT_EQ(m->code, count + 2);
         const std::string text = m->text;
-        if (m->code == 2) {
-            EXPECT_EQ(text, "return_dump_db_successful");
-        } else {
+        if (m->code != 2) {
             EXPECT_EQ(text.rfind(std::to_string(m->code) + " return_", 0), 0u) << text;
         }
     }
     EXPECT_EQ(count, 47);
-    EXPECT_EQ(ResultMessageText(1), nullptr);
-    EXPECT_EQ(ResultMessageText(49), nullptr);
-    EXPECT_EQ(ResultMessageText(-1), nullptr);
-}
-
-TEST(ResultMessages, TextsWithIrregularSpellingStayAsTheLibraryDocumentsThem) {
-    EXPECT_STREQ(ResultMessageText(21), "21 return_read_dll_version__successful");
-    EXPECT_STREQ(ResultMessageText(43), "43 return_user_point_data_errer");
-    EXPECT_STREQ(ResultMessageText(44), "44 return_Into_Idle_Timer_over_rang_error");
-    EXPECT_STREQ(ResultMessageText(3), "3 return_open_com_port_Error");
+    for (int32_t code : expected::SweepCodes()) {
+        const char* message = expected::MessageOf(code);
+        if (message == nullptr) {
+            EXPECT_EQ(ResultMessageText(code), nullptr) << code;
+        } else {
+            EXPECT_STREQ(ResultMessageText(code), message) << code;
+        }
+    }
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <optional>
 
 #include "operations/SettingsFields.h"
-#include "res/resource.h"
+#include "tests/common/ExpectedSettingsTexts.h"
+#include "tests/common/FakeWindow.h"
 
 namespace vantrel {
 namespace testing {
@@ -23,101 +23,48 @@ DeviceSettings PlainReading() {
     return s;
 }
 
-std::optional<std::string> TextOf(const DeviceSettings& reading, int controlId) {
-    for (const FieldText& field : SettingsFieldTexts(reading)) {
-        if (field.controlId == controlId) {
-            return field.text;
-        }
-    }
-    return std::nullopt;
+void ExpectOracleTexts(const DeviceSettings& reading, const std::string& what) {
+    EXPECT_EQ(AsEvents(SettingsFieldTexts(reading)),
+              expected::ReadbackFields(expected::SettingsAs<expected::Settings>(reading)))
+        << what;
 }
 
-UserPoint PointOfBytes(uint8_t fill) {
-    UserPoint p;
-    std::memset(&p, fill, sizeof(p));
-    return p;
-}
-
-const char kFfLine[] =
-    "User Point 3-- ?,255\xC2\xB0"
-    "255'255.255\" , ?,255\xC2\xB0"
-    "255'255.255\" , "
-    "255 * 100 m , Disable , ";
-const char kZeroLine[] =
-    "User Point 9-- E, 0\xC2\xB0"
-    "0'0.0\" , N, 0\xC2\xB0"
-    "0'0.0\" , 0 * 100 m , Disable , ";
-
+// Every value of each one-byte setting (Disable, Enable and the vibration
+// values that leave its field alone; the ranges of time zone and car speed,
+// compared as signed and unsigned bytes), and the four-byte intervals at
+// -1 (Disable), around it and at the extremes.
 TEST(SettingsFields, SettingsFieldTexts) {
-    struct Case {
-        void (*set)(DeviceSettings&);
-        int control;
-        const char* text;  // null: the field is not written
+    uint8_t DeviceSettings::*const bytes[] = {
+        &DeviceSettings::vibration,     &DeviceSettings::tag,     &DeviceSettings::minSpeedLimit,
+        &DeviceSettings::intoIdleTimer, &DeviceSettings::tagMode, &DeviceSettings::carSpeedLimit,
     };
-    const Case cases[] = {
-        {[](DeviceSettings& s) { s.timeInterval = -1; }, IDC_READ_TIME_INTERVAL,
-         "( Read Time Interval = Disable )"},
-        {[](DeviceSettings& s) { s.timeInterval = 0; }, IDC_READ_TIME_INTERVAL,
-         "( Read Time Interval = 0 )"},
-        {[](DeviceSettings& s) { s.timeInterval = -2; }, IDC_READ_TIME_INTERVAL,
-         "( Read Time Interval = -2 )"},
-        {[](DeviceSettings& s) { s.timeInterval = INT32_MIN; }, IDC_READ_TIME_INTERVAL,
-         "( Read Time Interval = -2147483648 )"},
-        {[](DeviceSettings& s) { s.timeInterval = 3600; }, IDC_READ_TIME_INTERVAL,
-         "( Read Time Interval = 3600 )"},
-        {[](DeviceSettings& s) { s.displacementInterval = -1; }, IDC_READ_DISPLACEMENT_INTERVAL,
-         "( Read Displacement Interval = Disable )"},
-        {[](DeviceSettings& s) { s.displacementInterval = 255; }, IDC_READ_DISPLACEMENT_INTERVAL,
-         "( Read Displacement Interval = 255 )"},
-        {[](DeviceSettings& s) { s.vibration = 0; }, IDC_READ_VIBRATION,
-         "( Vibration  = Disable )"},
-        {[](DeviceSettings& s) { s.vibration = 2; }, IDC_READ_VIBRATION, "( Vibration  = Enable )"},
-        {[](DeviceSettings& s) { s.vibration = 1; }, IDC_READ_VIBRATION, nullptr},
-        {[](DeviceSettings& s) { s.vibration = 255; }, IDC_READ_VIBRATION, nullptr},
-        {[](DeviceSettings& s) { s.tag = 0; }, IDC_READ_TAG, "( Tag  = Disable )"},
-        {[](DeviceSettings& s) { s.tag = 5; }, IDC_READ_TAG, "( Tag  = Enable )"},
-        {[](DeviceSettings& s) { s.minSpeedLimit = 0; }, IDC_READ_MIN_SPEED_LIMIT,
-         "( Min. Speed limit  = 0 )"},
-        {[](DeviceSettings& s) { s.minSpeedLimit = 255; }, IDC_READ_MIN_SPEED_LIMIT,
-         "( Min. Speed limit  = 255 )"},
-        {[](DeviceSettings& s) { s.intoIdleTimer = 10; }, IDC_READ_IDLE_TIMER,
-         "( Into Idle Timer  = 10 minute)"},
-        {[](DeviceSettings& s) { s.intoIdleTimer = 255; }, IDC_READ_IDLE_TIMER,
-         "( Into Idle Timer  = 255 minute)"},
-        {[](DeviceSettings& s) { s.tagMode = 0; }, IDC_READ_TAG_MODE,
-         "( Tag Mode  = Tag_For_Continuous_Mode )"},
-        {[](DeviceSettings& s) { s.tagMode = 1; }, IDC_READ_TAG_MODE,
-         "( Tag Mode  = Tag_For_User_Point_Mode )"},
-        {[](DeviceSettings& s) { s.tagMode = 200; }, IDC_READ_TAG_MODE,
-         "( Tag Mode  = Tag_For_User_Point_Mode )"},
-        {[](DeviceSettings& s) { s.timeZone = 12; }, IDC_READ_TIME_ZONE, "( Time Zone = 12 )"},
-        {[](DeviceSettings& s) { s.timeZone = -12; }, IDC_READ_TIME_ZONE, "( Time Zone = -12 )"},
-        {[](DeviceSettings& s) { s.timeZone = 13; }, IDC_READ_TIME_ZONE, "( Time Zone = 0 )"},
-        {[](DeviceSettings& s) { s.timeZone = -13; }, IDC_READ_TIME_ZONE, "( Time Zone = 0 )"},
-        {[](DeviceSettings& s) { s.timeZone = 0; }, IDC_READ_TIME_ZONE, "( Time Zone = 0 )"},
-        {[](DeviceSettings& s) { s.timeZone = -128; }, IDC_READ_TIME_ZONE, "( Time Zone = 0 )"},
-        {[](DeviceSettings& s) { s.carSpeedLimit = 49; }, IDC_READ_CAR_SPEED_LIMIT,
-         "( Car Speed Limit = 0 )"},
-        {[](DeviceSettings& s) { s.carSpeedLimit = 50; }, IDC_READ_CAR_SPEED_LIMIT,
-         "( Car Speed Limit = 50 )"},
-        {[](DeviceSettings& s) { s.carSpeedLimit = 250; }, IDC_READ_CAR_SPEED_LIMIT,
-         "( Car Speed Limit = 250 )"},
-        {[](DeviceSettings& s) { s.carSpeedLimit = 251; }, IDC_READ_CAR_SPEED_LIMIT,
-         "( Car Speed Limit = 0 )"},
-        // 200 as a signed byte is negative: the limit must compare unsigned.
-        {[](DeviceSettings& s) { s.carSpeedLimit = 200; }, IDC_READ_CAR_SPEED_LIMIT,
-         "( Car Speed Limit = 200 )"},
-    };
-    for (const Case& c : cases) {
-        DeviceSettings reading = PlainReading();
-        c.set(reading);
-        const auto text = TextOf(reading, c.control);
-        if (c.text == nullptr) {
-            EXPECT_FALSE(text.has_value()) << c.control << ": " << text.value_or("");
-        } else {
-            EXPECT_EQ(text.value_or("<not written>"), c.text) << c.control;
+    for (uint8_t DeviceSettings::*setting : bytes) {
+        for (int value = 0; value <= 255; ++value) {
+            DeviceSettings reading = PlainReading();
+            reading.*setting = static_cast<uint8_t>(value);
+            ExpectOracleTexts(reading, "byte value " + std::to_string(value));
         }
     }
+    for (int value = -128; value <= 127; ++value) {
+        DeviceSettings reading = PlainReading();
+        reading.timeZone = static_cast<int8_t>(value);
+        ExpectOracleTexts(reading, "time zone " + std::to_string(value));
+    }
+    for (int32_t value : {-1, 0, -2, 1, 255, 3000, 3600, INT32_MIN, INT32_MAX}) {
+        DeviceSettings reading = PlainReading();
+        reading.timeInterval = value;
+        ExpectOracleTexts(reading, "time interval " + std::to_string(value));
+        reading = PlainReading();
+        reading.displacementInterval = value;
+        ExpectOracleTexts(reading, "displacement " + std::to_string(value));
+    }
+}
+
+void ExpectOracleLine(std::size_t slot, const uint8_t (&bytes)[sizeof(UserPoint)]) {
+    UserPoint point;
+    std::memcpy(&point, bytes, sizeof point);
+    EXPECT_EQ(UserPointLine(slot, point), expected::UserPointLine(static_cast<int>(slot), bytes))
+        << "slot " << slot;
 }
 
 TEST(SettingsFields, FieldOrderIsSettingsThenUserPoints) {
@@ -125,49 +72,32 @@ TEST(SettingsFields, FieldOrderIsSettingsThenUserPoints) {
     for (const FieldText& field : SettingsFieldTexts(PlainReading())) {
         order.push_back(field.controlId);
     }
-    EXPECT_EQ(order, (std::vector<int>{1008, 1009, 1010, 1011, 1021, 1038, 1042, 1044, 1045, 1028,
-                                       1029, 1030, 1031, 1032, 1033, 1034, 1035, 1036, 1037}));
+    EXPECT_EQ(order, expected::OperationOf(1007).outputFields);
 }
 
+// Every value of every byte of a record, the reserved ones included (never
+// shown), over zeros and over 0xFF; then hemispheres and the enabled byte
+// together.
 TEST(SettingsFields, UserPointLines) {
-    UserPoint west = PointOfBytes(0);
-    west.lonHemisphere = 1;
-    west.latHemisphere = 1;
-    west.lonDegrees = 7;
-    west.latSecondsFraction = 5;
-    west.enabled = 1;
-    UserPoint odd = PointOfBytes(0);
-    odd.lonHemisphere = 2;
-    odd.latHemisphere = 2;
-    odd.enabled = 2;
-    odd.reserved1[0] = 9;  // reserved bytes are never shown
-    odd.reserved2[1] = 9;
-
-    EXPECT_EQ(UserPointLine(3, PointOfBytes(0xFF)), kFfLine);
-    EXPECT_EQ(UserPointLine(9, PointOfBytes(0)), kZeroLine);
-    EXPECT_EQ(UserPointLine(0, west),
-              "User Point 0-- W, 7\xC2\xB0"
-              "0'0.0\" , S,0\xC2\xB0"
-              "0'0.5\" , 0 * 100 m , "
-              "Enable , ");
-    EXPECT_EQ(UserPointLine(1, odd),
-              "User Point 1-- ?,0\xC2\xB0"
-              "0'0.0\" , ?,0\xC2\xB0"
-              "0'0.0\" , 0 * 100 m , "
-              "Disable , ");
+    for (uint8_t fill : {0x00, 0xFF}) {
+        for (std::size_t byte = 0; byte < sizeof(UserPoint); ++byte) {
+            for (int value = 0; value <= 255; ++value) {
+                uint8_t bytes[sizeof(UserPoint)];
+                std::memset(bytes, fill, sizeof bytes);
+                bytes[byte] = static_cast<uint8_t>(value);
+                ExpectOracleLine(static_cast<std::size_t>(value) % 10, bytes);
+            }
+        }
+    }
+    const uint8_t west[] = {1, 7, 0, 0, 0, 1, 0, 0, 0, 5, 0, 0, 0, 1, 0, 0};
+    const uint8_t odd[] = {2, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 9, 0, 2, 0, 9};
+    ExpectOracleLine(0, west);
+    ExpectOracleLine(1, odd);
 }
 
-// The worked example: slot 0 of the settings write, piece by piece.
-TEST(SettingsFields, WrittenSlotZeroReadsAsTheWorkedExample) {
-    const std::string pieces[] = {
-        "User Point 0-- ", "E, ", "121",         "\xC2\xB0", "38", "'", "46", ".", "5",
-        "\" , ",           "N, ", "25",          "\xC2\xB0", "3",  "'", "38", ".", "35",
-        "\" , ",           "1",   " * 100 m , ", "Enable , "};
-    std::string expected;
-    for (const std::string& piece : pieces) {
-        expected += piece;
-    }
-    EXPECT_EQ(UserPointLine(0, WrittenSettings().userPoints[0]), expected);
+// The worked example: the settings the write sends, read back.
+TEST(SettingsFields, WrittenSettingsReadAsTheWorkedExample) {
+    EXPECT_EQ(AsEvents(SettingsFieldTexts(WrittenSettings())), expected::WrittenSettingsReadback());
 }
 
 }  // namespace

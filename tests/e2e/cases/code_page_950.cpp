@@ -8,12 +8,18 @@
 #include <string>
 
 #include "AppSession.h"
-#include "tests/common/ExpectedResults.h"
+#include "tests/common/ExpectedFieldTexts.h"
+#include "tests/common/ExpectedSettingsTexts.h"
 #include "Text.h"
 
 namespace {
 
 const char kDeviceInformation[] = "KZ_ORLOG7_READ_DEVICE_INFORMATION";
+
+// The texts as the window must show them, in UTF-8: 經銷商, 台 and 灣.
+const char kDistributor[] = "\xE7\xB6\x93\xE9\x8A\xB7\xE5\x95\x86";
+const char kTai[] = "\xE5\x8F\xB0";
+const char kWan[] = "\xE7\x81\xA3";
 
 std::string Repeat(const std::string& text, int count) {
     std::string out;
@@ -37,27 +43,23 @@ E2E_CASE(code_page_950, library_texts_are_decoded_from_the_system_code_page) {
                        std::string(kDeviceInformation) + " firmwareVersion text:V1.00",
                        std::string(kDeviceInformation) + " distributorName hex:b867be50b0d300",
                        std::string(kDeviceInformation) + " modelName hex:" + Repeat("a578", 16)});
-    app.ExpectResultBox(1015, expected::kResultCaption, expected::MessageOf(29),
-                        "device information");
-    ctx.ExpectEq(app.FieldText(1043), std::wstring(L"( Distributor Name = \u7D93\u92B7\u5546 )"),
-                 "distributor name");
-    ctx.ExpectEq(app.FieldText(1046), L"( Model Name = " + std::wstring(16, L'\u53F0') + L" )",
-                 "model name filling its buffer");
+    app.ExpectResultBox(1015, 29, "device information");
+    app.ExpectFields(expected::DeviceInformationFields(7, "V1.00", kDistributor, Repeat(kTai, 16)),
+                     "device information, the model name filling its buffer");
 
     // The degree sign is A2 58 in code page 950.
     app.Fake().Script({"KZ_ORLOG7_READ_DLL_VERSION result 21",
                        "KZ_ORLOG7_READ_DLL_VERSION version hex:a2583100"});
-    app.ExpectResultBox(1006, expected::kResultCaption, expected::MessageOf(21), "library version");
-    ctx.ExpectEq(app.FieldText(1012), std::wstring(L"( DLL Version = \u00B01 )"),
-                 "library version");
+    app.ExpectResultBox(1006, 21, "library version");
+    app.ExpectFields(expected::DllVersionFields(std::string(expected::kDegree) + "1"),
+                     "library version");
 
     // 64 bytes of 灣 and no terminator.
     app.Fake().Script({"KZ_ORLOG7_Read_BinFile_FW_Version result 37",
                        "KZ_ORLOG7_Read_BinFile_FW_Version version hex:" + Repeat("c657", 32)});
-    app.ExpectResultBox(1019, expected::kResultCaption, expected::MessageOf(37), "image version");
-    ctx.ExpectEq(app.FieldText(1020),
-                 L"( Bin File FW Version = " + std::wstring(32, L'\u7063') + L" )",
-                 "image version filling its buffer");
+    app.ExpectResultBox(1019, 37, "image version");
+    app.ExpectFields(expected::BinFileVersionFields(Repeat(kWan, 32)),
+                     "image version filling its buffer");
 
     // Full-width digits are characters of the code page, not decimal digits.
     app.SetFieldText(1026, L"\uFF11\uFF12\uFF13");

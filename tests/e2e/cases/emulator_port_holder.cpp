@@ -6,11 +6,10 @@
 
 #include "AppSession.h"
 #include "Text.h"
+#include "tests/common/ExpectedFieldTexts.h"
 
 namespace {
 
-const char kIntoDumpMode[] = "24 return_into_dump_mode_successful";
-const char kPortHeldElsewhere[] = "3 return_open_com_port_Error";
 const long long kFactoryDriveBytes = 28800;
 
 // Vantrel.exe beside the emulator, whose state lives in `stateFile`.
@@ -29,24 +28,11 @@ std::unique_ptr<e2e::AppSession> StartLinkedOnCom05(e2e::CaseContext& ctx,
     return app;
 }
 
-// The bytes of "( Memory Used Size = N Bytes )"; -1 for any other text.
-long long UsedBytes(const std::wstring& field) {
-    const std::wstring prefix = L"( Memory Used Size = ";
-    const std::wstring suffix = L" Bytes )";
-    if (field.size() <= prefix.size() + suffix.size() || field.compare(0, prefix.size(), prefix) ||
-        field.compare(field.size() - suffix.size(), suffix.size(), suffix))
-        return -1;
-    const std::wstring digits =
-        field.substr(prefix.size(), field.size() - prefix.size() - suffix.size());
-    if (digits.size() > 9 || digits.find_first_not_of(L"0123456789") != std::wstring::npos)
-        return -1;
-    return std::stoll(digits);
-}
-
-void ExpectSerialNumber(e2e::CaseContext& ctx, e2e::AppSession& app, const std::string& serial,
+void ExpectSerialNumber(e2e::CaseContext& ctx, e2e::AppSession& app, uint32_t serial,
                         const std::string& what) {
-    app.ExpectResultBox(1015, "API-return", "29 return_read_device_info_successful", what);
-    ctx.ExpectEq(app.FieldText(1017), e2e::Widen("( SerialNumber = " + serial + " )"), what);
+    app.ExpectResultBox(1015, 29, what);
+    const expected::Event shown = expected::DeviceInformationFields(serial, "", "", "").front();
+    ctx.ExpectEq(app.FieldText(shown.controlId), e2e::Widen(shown.text), what);
 }
 
 }  // namespace
@@ -58,35 +44,29 @@ E2E_CASE(emulator_port_holder, one_program_holds_the_port_and_nothing_is_lost) {
     std::unique_ptr<e2e::AppSession> first = StartLinkedOnCom05(ctx, options);
     std::unique_ptr<e2e::AppSession> second = StartLinkedOnCom05(ctx, options);
 
-    first->ExpectResultBox(1013, "API-return", kIntoDumpMode, "first: into dump mode");
+    first->ExpectResultBox(1013, 24, "first: into dump mode");
     ctx.Expect(GetFileAttributesW(stateFile.c_str()) != INVALID_FILE_ATTRIBUTES,
                "the state file is where the INI puts it");
-    second->ExpectResultBox(1013, "API-return", kPortHeldElsewhere, "second: the held port");
-    second->ExpectResultBox(1022, "API-return", "4 return_can_not_into_dump_mode",
-                            "second: the scan skips the held port");
+    second->ExpectResultBox(1013, 3, "second: the held port");
+    second->ExpectResultBox(1022, 4, "second: the scan skips the held port");
     first->SetFieldText(1026, L"4242");
-    first->ExpectResultBox(1027, "API-return", "41 return_setting_SN_successful",
-                           "first: serial number");
-    first->ExpectResultBox(1014, "API-return", "25 return_exit_dump_mode_successful",
-                           "first: exit dump mode");
+    first->ExpectResultBox(1027, 41, "first: serial number");
+    first->ExpectResultBox(1014, 25, "first: exit dump mode");
 
-    second->ExpectResultBox(1013, "API-return", kIntoDumpMode, "second: the released port");
-    ExpectSerialNumber(ctx, *second, "4242", "second: the first program's serial number");
-    second->ExpectResultBox(1003, "API-return", "13 return_erase_db_successful", "second: erase");
-    first->ExpectResultBox(1013, "API-return", kPortHeldElsewhere, "first: the port held again");
+    second->ExpectResultBox(1013, 24, "second: the released port");
+    ExpectSerialNumber(ctx, *second, 4242, "second: the first program's serial number");
+    second->ExpectResultBox(1003, 13, "second: erase");
+    first->ExpectResultBox(1013, 3, "first: the port held again");
 
     second.reset();  // killed in dump mode: the system ends its hold
-    first->ExpectResultBox(1013, "API-return", kIntoDumpMode, "first: after the holder died");
-    ExpectSerialNumber(ctx, *first, "4242", "first: serial number kept");
-    first->ExpectResultBox(1039, "API-return", "45 return_read_memory_used_size_successful",
-                           "first: memory after the other's erase");
+    first->ExpectResultBox(1013, 24, "first: after the holder died");
+    ExpectSerialNumber(ctx, *first, 4242, "first: serial number kept");
+    first->ExpectResultBox(1039, 45, "first: memory after the other's erase");
     // The few 5-second fixes since the erase at most, not the factory drive.
-    const long long used = UsedBytes(first->FieldText(1040));
+    const long long used = expected::UsedSizeShown(e2e::Narrow(first->FieldText(1040)));
     ctx.Expect(used >= 0 && used < kFactoryDriveBytes,
                "first: the erase was kept, memory used " + e2e::Describe(used));
     first->SetFieldText(1026, L"77");
-    first->ExpectResultBox(1027, "API-return", "42 return_cannot_modify_SN",
-                           "first: the serial number is assigned");
-    first->ExpectResultBox(1014, "API-return", "25 return_exit_dump_mode_successful",
-                           "first: exit dump mode");
+    first->ExpectResultBox(1027, 42, "first: the serial number is assigned");
+    first->ExpectResultBox(1014, 25, "first: exit dump mode");
 }

@@ -15,7 +15,7 @@
 
 namespace {
 
-const wchar_t kDumpPath[] = L"g:\\abcd\\123456.dat";
+const std::wstring kDumpPath = e2e::Widen(expected::kDumpFilePath);
 const char kImageVersion[] = "V2.31";  // written by the fixture tool, not the factory's V1.00
 const wchar_t kSerialNumber[] = L"123456789";
 const wchar_t kSecondSerialNumber[] = L"987654321";
@@ -64,15 +64,14 @@ e2e::LaunchOptions EmulatorBesideExe(const std::wstring& stateFile) {
 
 // The auto scan finds the logger on COM05; the port is then chosen in the list.
 void EnterDumpModeByScan(e2e::AppSession& app) {
-    app.ExpectResultBox(1022, expected::kResultCaption, expected::MessageOf(24),
-                        "auto into dump mode");
+    app.ExpectResultBox(1022, 24, "auto into dump mode");
     app.ExpectFields(expected::ScanFields(5), "scanned port");
     app.SelectPort(5);
 }
 
 void ExpectDeviceInformation(e2e::AppSession& app, const std::wstring& serial,
                              const std::string& firmware, const std::string& what) {
-    app.ExpectResultBox(1015, expected::kResultCaption, expected::MessageOf(29), what);
+    app.ExpectResultBox(1015, 29, what);
     app.ExpectFields(expected::DeviceInformationFields(std::stoul(e2e::Narrow(serial)), firmware,
                                                        "Vantrel Emulated Devices", "ORLOG7"),
                      what);
@@ -80,19 +79,9 @@ void ExpectDeviceInformation(e2e::AppSession& app, const std::wstring& serial,
 
 // Reads the memory use; checks that free is the capacity minus it. -1 if unreadable.
 long long ReadMemoryUsed(e2e::CaseContext& ctx, e2e::AppSession& app, const std::string& what) {
-    app.ExpectResultBox(1039, expected::kResultCaption, expected::MessageOf(45), what);
+    app.ExpectResultBox(1039, 45, what);
     const std::wstring used = app.FieldText(1040);
-    const std::wstring prefix = L"( Memory Used Size = ";
-    const std::wstring suffix = L" Bytes )";
-    long long value = -1;
-    if (used.compare(0, prefix.size(), prefix) == 0 &&
-        used.size() > prefix.size() + suffix.size() &&
-        used.compare(used.size() - suffix.size(), suffix.size(), suffix) == 0) {
-        const std::wstring digits =
-            used.substr(prefix.size(), used.size() - prefix.size() - suffix.size());
-        if (digits.find_first_not_of(L"0123456789") == std::wstring::npos)
-            value = std::stoll(digits);
-    }
+    const long long value = expected::UsedSizeShown(e2e::Narrow(used));
     if (!ctx.Expect(value >= 0, what + ": used size in " + e2e::Describe(used)))
         return -1;
     app.ExpectFields(expected::MemoryFields(static_cast<int32_t>(value)), what);
@@ -104,7 +93,7 @@ long long ReadMemoryUsed(e2e::CaseContext& ctx, e2e::AppSession& app, const std:
 void ExpectDumpFile(e2e::CaseContext& ctx, long long used) {
     std::string bytes;
     ctx.Require(ReadWholeFile(kDumpPath, bytes), "the dump file exists");
-    ctx.Expect(!e2e::Exists(std::wstring(kDumpPath) + L".part"), "no temporary file is left");
+    ctx.Expect(!e2e::Exists(kDumpPath + L".part"), "no temporary file is left");
     ctx.Require(bytes.size() >= 36, "dump file of " + std::to_string(bytes.size()) + " bytes");
     ctx.ExpectEq(bytes.substr(0, 4), std::string("OR7D"), "dump: magic");
     ctx.ExpectEq(Le(bytes, 4, 2), 1u, "dump: format version");
@@ -162,14 +151,12 @@ E2E_CASE(emulator_session, full_session_and_persisted_state) {
         e2e::AppSession app(ctx, e2e::Library::Emulator, EmulatorBesideExe(stateFile));
         app.Link();
         app.SelectPort(2);
-        app.ExpectResultBox(1013, expected::kResultCaption, expected::MessageOf(4),
-                            "into dump mode on COM02");
+        app.ExpectResultBox(1013, 4, "into dump mode on COM02");
         EnterDumpModeByScan(app);
         ExpectDeviceInformation(app, L"0", "V1.00", "device information, fresh");
 
-        app.ExpectResultBox(1004, expected::kResultCaption, expected::MessageOf(14),
-                            "settings write");
-        app.ExpectResultBox(1007, expected::kResultCaption, expected::MessageOf(22), "readback");
+        app.ExpectResultBox(1004, 14, "settings write");
+        app.ExpectResultBox(1007, 22, "readback");
         app.ExpectFields(settings, "readback");
 
         // Nothing is logged in dump mode, so the dump holds exactly what was counted.
@@ -177,16 +164,15 @@ E2E_CASE(emulator_session, full_session_and_persisted_state) {
         ctx.Expect(used >= 28800,
                    "the factory drive (28800 bytes) is in memory, got " + std::to_string(used));
         ctx.Require(!e2e::Exists(kDumpPath), "no dump file before the dump");
-        app.ExpectResultBox(1002, expected::kResultCaption, expected::MessageOf(2), "dump");
+        app.ExpectResultBox(1002, 2, "dump");
         ExpectDumpFile(ctx, used);
 
-        app.ExpectResultBox(1003, expected::kResultCaption, expected::MessageOf(13), "erase");
+        app.ExpectResultBox(1003, 13, "erase");
         ctx.ExpectEq(ReadMemoryUsed(ctx, app, "memory after the erase"), 0LL, "erased memory");
         app.ExpectFields(expected::MemoryFields(0), "memory after the erase");
 
         const std::string image = kImageVersion;
-        app.ExpectResultBox(1019, expected::kResultCaption, expected::MessageOf(37),
-                            "image version");
+        app.ExpectResultBox(1019, 37, "image version");
         app.ExpectFields(expected::BinFileVersionFields(image), "image version");
         const e2e::CommandOutcome upgrade = app.Click(1018);
         ctx.Expect(upgrade.returned, "upgrade: the click returned");
@@ -199,26 +185,23 @@ E2E_CASE(emulator_session, full_session_and_persisted_state) {
         ExpectDeviceInformation(app, L"0", image, "device information after the upgrade");
 
         app.SetFieldText(1026, kSerialNumber);
-        app.ExpectResultBox(1027, expected::kResultCaption, expected::MessageOf(41),
-                            "first serial number");
+        app.ExpectResultBox(1027, 41, "first serial number");
         app.SetFieldText(1026, kSecondSerialNumber);
-        app.ExpectResultBox(1027, expected::kResultCaption, expected::MessageOf(42),
-                            "second serial number");
+        app.ExpectResultBox(1027, 42, "second serial number");
         ExpectDeviceInformation(app, kSerialNumber, image,
                                 "device information after the serial number");
 
         SYSTEMTIME before{};
         SYSTEMTIME after{};
         GetSystemTime(&before);
-        app.ExpectResultBox(1024, expected::kResultCaption, expected::MessageOf(39), "GPS time");
+        app.ExpectResultBox(1024, 39, "GPS time");
         GetSystemTime(&after);
         const std::wstring gps = app.FieldText(1025);
         ctx.Expect(gps == GpsField(before) || gps == GpsField(after),
                    "GPS time is the computer's UTC time: " + e2e::Describe(gps) + ", expected " +
                        e2e::Describe(GpsField(after)));
 
-        app.ExpectResultBox(1014, expected::kResultCaption, expected::MessageOf(25),
-                            "exit dump mode");
+        app.ExpectResultBox(1014, 25, "exit dump mode");
         exitedDumpModeAt = GetTickCount();
         app.Click(IDCANCEL);
         ctx.Require(app.WaitForExit(10000), "Vantrel ended after Exit");
@@ -231,8 +214,7 @@ E2E_CASE(emulator_session, full_session_and_persisted_state) {
         const double awaySeconds = (GetTickCount() - exitedDumpModeAt) / 1000.0;
         ExpectDeviceInformation(app, kSerialNumber, kImageVersion,
                                 "second run: device information");
-        app.ExpectResultBox(1007, expected::kResultCaption, expected::MessageOf(22),
-                            "second run: readback");
+        app.ExpectResultBox(1007, 22, "second run: readback");
         app.ExpectFields(settings, "second run: readback");
         // Out of dump mode the logger logged one fix a second (the interval written).
         const long long fixes = ReadMemoryUsed(ctx, app, "second run: memory") / 16;
@@ -240,9 +222,7 @@ E2E_CASE(emulator_session, full_session_and_persisted_state) {
                    "second run: " + std::to_string(fixes) + " fixes logged in " +
                        std::to_string(awaySeconds) + " s out of dump mode");
         app.SetFieldText(1026, kSecondSerialNumber);
-        app.ExpectResultBox(1027, expected::kResultCaption, expected::MessageOf(42),
-                            "second run: serial number");
-        app.ExpectResultBox(1014, expected::kResultCaption, expected::MessageOf(25),
-                            "second run: exit dump mode");
+        app.ExpectResultBox(1027, 42, "second run: serial number");
+        app.ExpectResultBox(1014, 25, "second run: exit dump mode");
     }
 }

@@ -16,7 +16,6 @@
 #include <vector>
 
 #include "AppSession.h"
-#include "tests/common/ExpectedResults.h"
 #include "Text.h"
 #include "hostile_library/LibraryOutputs.h"
 #include "hostile_library/SettingsOutputs.h"
@@ -123,11 +122,6 @@ const std::vector<Argument>& Arguments() {
     return arguments;
 }
 
-// Every output field of the main window.
-const int kOutputFields[] = {1008, 1009, 1010, 1011, 1012, 1016, 1017, 1020, 1021, 1023,
-                             1025, 1028, 1029, 1030, 1031, 1032, 1033, 1034, 1035, 1036,
-                             1037, 1038, 1040, 1041, 1042, 1043, 1044, 1045, 1046};
-
 // Every code from -1 to 255, the extremes of 32 bits, and each listed code
 // with junk above its low byte, above its low 16 bits and in the sign bit.
 std::vector<int32_t> CodesFor(const Operation& op) {
@@ -143,15 +137,6 @@ std::vector<int32_t> CodesFor(const Operation& op) {
         codes.insert(codes.end(), std::begin(aliases), std::end(aliases));
     }
     return codes;
-}
-
-bool Contains(const std::vector<int32_t>& codes, int32_t code) {
-    for (int32_t c : codes) {
-        if (c == code) {
-            return true;
-        }
-    }
-    return false;
 }
 
 // What one click must show and change.
@@ -182,8 +167,11 @@ Expected ExpectedOutcome(const Operation& op, int32_t code, const Outputs& outpu
 class Sweep {
 public:
     Sweep(e2e::CaseContext& ctx, e2e::AppSession& app) : ctx_(ctx), app_(app) {
-        for (int id : kOutputFields) {
-            handles_[id] = app_.Control(id);
+        // Every output field of the main window: those of all the operations.
+        for (const expected::Operation& op : expected::Operations()) {
+            for (int id : op.outputFields) {
+                handles_[id] = app_.Control(id);
+            }
         }
         model_ = ReadFields();
         selection_ = app_.Ask(app_.Control(1005), CB_GETCURSEL);
@@ -191,12 +179,11 @@ public:
 
     void Run(const Operation& op) {
         const std::vector<int32_t> codes = CodesFor(op);
-        const std::vector<int32_t>& listed = op.rules.listed;
         std::vector<int32_t> called;
         failuresHere_ = 0;
         for (std::size_t i = 0; i < codes.size(); ++i) {
             // A listed code meets every output variant; the others take turns.
-            const bool all = Contains(listed, codes[i]);
+            const bool all = expected::Lists(op.rules, codes[i]);
             for (int variant = 0; variant < op.variants; ++variant) {
                 if (!all && variant != static_cast<int>(i % op.variants)) {
                     continue;
@@ -412,7 +399,7 @@ E2E_CASE(hostile_library, every_code_and_output_on_every_button) {
     // and the window gives its texts.
     app.Fake().Script(
         {"KZ_ORLOG7_READ_DLL_VERSION result 21", "KZ_ORLOG7_READ_DLL_VERSION version text:alive"});
-    app.ExpectResultBox(1006, expected::kResultCaption, expected::MessageOf(21), "after the sweep");
+    app.ExpectResultBox(1006, 21, "after the sweep");
     app.ExpectFields(expected::DllVersionFields("alive"), "after the sweep");
     ctx.ExpectEq(e2e::WindowText(app.Dialog()), std::wstring(L"Vantrel"),
                  "after the sweep: the window title");

@@ -7,8 +7,6 @@
 E2E_CASE(please_link, every_operation_before_linking) {
     e2e::AppSession app(ctx, e2e::Library::Full);
     for (const e2e::OperationButton& button : e2e::kOperationButtons) {
-        if (!button.checked)
-            continue;
         if (button.serialText != nullptr)
             app.SetFieldText(1026, e2e::Widen(button.serialText));
         app.ExpectResultBox(button.id, expected::kResultCaption, expected::kPleaseLink,

@@ -365,6 +365,10 @@ void AppSession::ExpectResultBox(int id, const std::string& caption, const std::
     ExpectBox(outcome.boxes[0], caption, text, what);
 }
 
+void AppSession::ExpectResultBox(int id, int32_t code, const std::string& what) {
+    ExpectResultBox(id, expected::kResultCaption, expected::MessageOf(code), what);
+}
+
 void AppSession::ExpectBox(const BoxSeen& box, const std::string& caption, const std::string& text,
                            const std::string& what) {
     ctx_.ExpectEq(box.caption, Widen(caption), what + ": caption");

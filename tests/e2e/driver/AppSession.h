@@ -106,6 +106,8 @@ public:
     // by the main window, OK only, no icon. `what` names the step in failures.
     void ExpectResultBox(int id, const std::string& caption, const std::string& text,
                          const std::string& what);
+    // The same for the "API-return" box of result `code`: its message.
+    void ExpectResultBox(int id, int32_t code, const std::string& what);
     // Clicks and requires that no box appears.
     void ExpectNoBox(int id, const std::string& what);
     // Clicks and requires exactly the result boxes `texts`, in order, each as

@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include "Text.h"
+#include "tests/common/ExpectedResults.h"
+#include "tests/common/ExpectedSettingsTexts.h"
 
 namespace e2e {
 
@@ -40,18 +42,16 @@ bool Exists(const std::wstring& path) {
 }
 
 void PrepareDriveG(CaseContext& ctx, const std::string& imageVersion) {
+    const std::wstring image = Widen(expected::kFirmwareImagePath);
+    const std::wstring waves = Widen(expected::kWaveFilePath);
     const std::wstring& tool = ctx.Paths().fixturesExe;
     ctx.Require(!tool.empty(), "the fixture tool (--fixtures) was not given");
     ctx.Require(Exists(L"g:\\"), "drive g: is mapped (run_e2e.sh maps it to <scratch>/g)");
     ctx.Require(!Exists(L"g:\\abcd"), "drive g: starts empty");
-    ctx.Require(RunTool(tool, L"waves " + std::wstring(kEmulatorWavePath)),
-                "fixture tool: voice prompts");
-    ctx.Require(
-        RunTool(tool, L"image " + std::wstring(kEmulatorImagePath) + L" " + Widen(imageVersion)),
-        "fixture tool: firmware image");
-    ctx.Require(
-        Exists(std::wstring(kEmulatorWavePath) + L"\\VP08.wav") && Exists(kEmulatorImagePath),
-        "fixtures written");
+    ctx.Require(RunTool(tool, L"waves " + waves), "fixture tool: voice prompts");
+    ctx.Require(RunTool(tool, L"image " + image + L" " + Widen(imageVersion)),
+                "fixture tool: firmware image");
+    ctx.Require(Exists(waves + L"\\VP08.wav") && Exists(image), "fixtures written");
 }
 
 }  // namespace e2e

@@ -9,9 +9,6 @@
 
 namespace e2e {
 
-constexpr wchar_t kEmulatorImagePath[] = L"g:\\abcd\\binfile\\ORLOG7_Encode.Bin";
-constexpr wchar_t kEmulatorWavePath[] = L"g:\\abcd\\WaveFile";
-
 // Runs a console tool to its end with its output discarded; true on exit code 0.
 bool RunTool(const std::wstring& exe, const std::wstring& arguments);
 bool Exists(const std::wstring& path);

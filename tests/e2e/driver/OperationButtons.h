@@ -12,18 +12,16 @@ struct OperationButton {
     int id;
     int listedCode;
     const char* serialText;  // typed into field 1026 first, or nullptr
-    bool checked;            // false: the operation is not built yet; skip it
 
     const char* ExportName() const { return expected::OperationOf(id).exportName; }
     const char* ListedText() const { return expected::MessageOf(listedCode); }
 };
 
 constexpr OperationButton kOperationButtons[] = {
-    {1002, 2, nullptr, true},  {1003, 13, nullptr, true}, {1004, 14, nullptr, true},
-    {1006, 21, nullptr, true}, {1007, 22, nullptr, true}, {1013, 24, nullptr, true},
-    {1014, 25, nullptr, true}, {1015, 26, nullptr, true}, {1018, 26, nullptr, true},
-    {1019, 32, nullptr, true}, {1022, 4, nullptr, true},  {1024, 26, nullptr, true},
-    {1027, 42, "123", true},   {1039, 26, nullptr, true},
+    {1002, 2, nullptr},  {1003, 13, nullptr}, {1004, 14, nullptr}, {1006, 21, nullptr},
+    {1007, 22, nullptr}, {1013, 24, nullptr}, {1014, 25, nullptr}, {1015, 26, nullptr},
+    {1018, 26, nullptr}, {1019, 32, nullptr}, {1022, 4, nullptr},  {1024, 26, nullptr},
+    {1027, 42, "123"},   {1039, 26, nullptr},
 };
 
 }  // namespace e2e
