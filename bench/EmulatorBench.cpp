@@ -80,8 +80,8 @@ bool WriteWhole(const std::wstring& path, const void* data, size_t size) {
         return false;
     }
     DWORD written = 0;
-    const bool ok = WriteFile(file, data, static_cast<DWORD>(size), &written, nullptr) &&
-                    written == size;
+    const bool ok =
+        WriteFile(file, data, static_cast<DWORD>(size), &written, nullptr) && written == size;
     return CloseHandle(file) && ok;
 }
 
@@ -196,8 +196,9 @@ int wmain(int argc, wchar_t** argv) {
     if (!CopyFileW(argv[1], dll.c_str(), FALSE)) {
         return Fail("cannot copy the DLL");
     }
-    const std::string ini = "[Emulator]\r\nPort=5\r\nTransferDelayMsPerKiB=0\r\nStateFile=" +
-                            Narrow(statePath) + "\r\n";
+    const std::string ini =
+        "[Emulator]\r\nPort=5\r\nTransferDelayMsPerKiB=0\r\nStateFile=" + Narrow(statePath) +
+        "\r\n";
     if (!WriteWhole(work + L"\\ORLOG7_DLL.ini", ini.data(), ini.size())) {
         return Fail("cannot write the INI");
     }
@@ -230,8 +231,8 @@ int wmain(int argc, wchar_t** argv) {
             char firmware[ORLOG7_FW_VERSION_SIZE];
             char distributor[ORLOG7_DISTRIBUTOR_NAME_SIZE];
             char model[ORLOG7_MODEL_NAME_SIZE];
-            s.reading.push_back(
-                Timed([&] { result = emulator.info(kPort, &serial, firmware, distributor, model); }));
+            s.reading.push_back(Timed(
+                [&] { result = emulator.info(kPort, &serial, firmware, distributor, model); }));
             if (result != 29) {
                 return Fail("device information", result);
             }

@@ -78,8 +78,8 @@ std::string FileBytes(const std::wstring& path) {
 E2E_CASE(safe_loading, damaged_library_gives_one_box) {
     const std::string library = FileBytes(ctx.Paths().fakesDir + L"\\fake_orlog7_full.dll");
     ctx.Require(library.size() > 4096, "the fake library to damage was read");
-    const size_t peHeader = static_cast<unsigned char>(library[0x3C]) |
-                            static_cast<unsigned char>(library[0x3D]) << 8;
+    const size_t peHeader =
+        static_cast<unsigned char>(library[0x3C]) | static_cast<unsigned char>(library[0x3D]) << 8;
     ctx.Require(library.compare(peHeader, 4, std::string("PE\0\0", 4)) == 0, "a PE image");
     std::string otherMachine = library;
     otherMachine[peHeader + 4] = '\x64';  // IMAGE_FILE_MACHINE_AMD64: 0x8664
