@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "ByteIo.h"
 #include "devicelib/DeviceLibContract.h"
@@ -38,8 +39,10 @@ constexpr uint16_t kMaxCourseCentiDegrees = 35999;
 // course below a full turn).
 bool IsPossibleFix(const GpsFix& fix);
 
-void WriteFix(ByteWriter& out, const GpsFix& fix);
-GpsFix ReadFix(ByteReader& in);
+// A log's records, in one pass.
+void WriteFixes(ByteWriter& out, const std::vector<GpsFix>& fixes);
+// Reads `count` records in place of `fixes`' own; false when fewer are left.
+bool ReadFixes(ByteReader& in, size_t count, std::vector<GpsFix>& fixes);
 
 }  // namespace orlog7emu
 
