@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "EmulatorFakes.h"
 #include "Recorder.h"
 #include "ResultCode.h"
@@ -77,6 +80,55 @@ TEST(Logging, DisplacementIntervalLogsByDistance) {
     ASSERT_GT(state.log.size(), 20u);
     for (size_t i = 1; i < state.log.size(); ++i) {
         EXPECT_GE(DistanceMetres(state.log[i - 1], state.log[i]), 500.0);
+    }
+}
+
+// Logging passes over the seconds in which no fix can be due; it must log
+// exactly the fixes that looking at every second logs.
+std::vector<GpsFix> EverySecond(LoggerState state, int64_t now) {
+    const LoggerSettings& s = state.settings;
+    for (int64_t t = state.loggedThrough + 1; t <= now; ++t) {
+        const GpsFix fix = FixAt(t);
+        const bool haveLast = !state.log.empty();
+        const bool timeDue = s.timeInterval > 0 &&
+                             (!haveLast || t - state.log.back().utcSeconds >= s.timeInterval);
+        const bool distanceDue =
+            s.displacementInterval > 0 &&
+            (!haveLast || DistanceMetres(state.log.back(), fix) >= s.displacementInterval);
+        if ((timeDue || distanceDue) && fix.speedCentiKnots >= s.minSpeedLimit * 100u)
+            state.log.push_back(fix);
+    }
+    return state.log;
+}
+
+TEST(Logging, PassingOverSecondsLogsWhatEverySecondWould) {
+    struct Case {
+        int32_t timeInterval;
+        int32_t displacementInterval;
+        uint8_t minSpeed;
+        int64_t seconds;
+    };
+    const Case cases[] = {
+        {7, -1, 0, 6 * 3600},     {-1, 500, 0, 6 * 3600},   {-1, 3000, 0, 86400},
+        {600, 3000, 0, 86400},    {1, -1, 20, 4 * 3600},    {-1, 40, 15, 4 * 3600},
+        {3600, 2000, 12, 86400},
+    };
+    for (const Case& c : cases) {
+        LoggerSettings s = FactorySettings();
+        s.timeInterval = c.timeInterval;
+        s.displacementInterval = c.displacementInterval;
+        s.minSpeedLimit = c.minSpeed;
+        LoggerState state = EmptyLogAt(kTestNow, s);
+        state.log.push_back(FixAt(kTestNow - 100));
+        const std::vector<GpsFix> expected = EverySecond(state, kTestNow + c.seconds);
+        CatchUpLogging(state, kTestNow + c.seconds);
+        const std::string what = std::to_string(c.timeInterval) + " s, " +
+                                 std::to_string(c.displacementInterval) + " m, " +
+                                 std::to_string(c.minSpeed) + " knots";
+        ASSERT_EQ(state.log.size(), expected.size()) << what;
+        EXPECT_GT(expected.size(), 10u) << what;
+        for (size_t i = 0; i < expected.size(); ++i)
+            ASSERT_EQ(state.log[i].utcSeconds, expected[i].utcSeconds) << what << ", fix " << i;
     }
 }
 
