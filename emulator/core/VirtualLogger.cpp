@@ -148,7 +148,7 @@ int32_t VirtualLogger::EraseLog(uint8_t port) {
 }
 
 int32_t VirtualLogger::WriteSettings(uint8_t port, const LoggerSettings& settings,
-                                     const std::string& waveFolder) {
+                                     const std::string& waveFolder, bool userPointsGiven) {
     // Values in the order they are passed; the wave-file folder sits between
     // the switches and the minimum speed.
     if (int32_t c = CheckSettingsBeforeWaveFolder(settings)) {
@@ -157,7 +157,7 @@ int32_t VirtualLogger::WriteSettings(uint8_t port, const LoggerSettings& setting
     if (int32_t c = CheckWaveFolder(fs_, waveFolder)) {
         return c;
     }
-    if (int32_t c = CheckSettingsAfterWaveFolder(settings)) {
+    if (int32_t c = CheckSettingsAfterWaveFolder(settings, userPointsGiven)) {
         return c;
     }
     if (int32_t c = ReachLogger(port, code::kDeviceNotReport)) {

@@ -49,8 +49,10 @@ public:
     int32_t ExitDumpMode();
     int32_t DumpLog(uint8_t port, const std::string& dumpPath);
     int32_t EraseLog(uint8_t port);
+    // `userPointsGiven` false: the caller passed no user-point table, which
+    // answers 43 where the table comes in the order of the arguments.
     int32_t WriteSettings(uint8_t port, const LoggerSettings& settings,
-                          const std::string& waveFolder);
+                          const std::string& waveFolder, bool userPointsGiven = true);
     int32_t ReadSettings(uint8_t port, LoggerSettings& settings);
     int32_t ReadDeviceInfo(uint8_t port, DeviceInfo& info);
     int32_t ReadGpsTime(UtcDateTime& time);
