@@ -68,8 +68,9 @@ private:
     // mode; `otherPortCode` when `port` is another port, where nothing answers.
     int32_t ReachLogger(uint8_t port, int32_t otherPortCode) const;
     void WaitForTransfer(size_t bytes);
-    // Reads the state as the file holds it; false when it cannot be read.
-    bool ReadState(LoggerState& state);
+    // The state as the file holds it; null when it cannot be read. Valid
+    // until the next call that reads the state.
+    const LoggerState* ReadState();
     // Runs `change` on the state the file holds and saves it, all under the
     // state lock: `success` once saved, `failure` when the state cannot be
     // read or saved (the file is then as it was). `change` returns 0 to save,

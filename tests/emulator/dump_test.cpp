@@ -115,6 +115,18 @@ TEST(Dump, ADestinationThatIsAFolderGivesSixAndLeavesNoTemporary) {
     EXPECT_TRUE(rig.fs.IsDirectory(path + "/inside"));
 }
 
+// A kill can cut a save short after its temporary file was made; the next
+// change removes such leftovers from the state's folder, and nothing else.
+TEST(Dump, TheNextChangeRemovesLeftoversOfCutShortSaves) {
+    PosixRig rig;
+    const std::string state = rig.folder.Path() + "/state";
+    for (const char* name : {".or7-a1B2c3", ".or7-zzzzzz", ".or7-keeps-it", "notes.txt"})
+        ASSERT_TRUE(rig.fs.WriteFileAtomic(state + "/" + name, Bytes(3, 1)));
+    ASSERT_EQ(rig.logger.EraseLog(5), code::kEraseSuccessful);
+    EXPECT_EQ(Names(state),
+              (std::vector<std::string>{".or7-keeps-it", "logger.state", "notes.txt"}));
+}
+
 // More records than the log holds is no dump of this logger; the count is
 // compared before it is multiplied (16 * 0x10000001 wraps to 16 in 32 bits).
 TEST(Dump, ARecordCountAboveTheCapacityIsRefused) {
