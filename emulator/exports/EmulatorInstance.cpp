@@ -83,8 +83,8 @@ struct Emulator {
     Win32Clock clock;
     Win32FileSystem fs;
     EmulatorConfig config;
-    Win32MachineLocks locks;
     std::unique_ptr<StateStore> store;
+    std::unique_ptr<Win32MachineLocks> locks;
     std::unique_ptr<VirtualLogger> logger;
 };
 
@@ -109,8 +109,10 @@ VirtualLogger& TheLogger() {
         const std::string stateFile =
             ResolveStateFile(emulator->config, folder, DefaultStatePath(folder));
         emulator->store = std::make_unique<StateStore>(emulator->fs, stateFile);
+        emulator->locks =
+            std::make_unique<Win32MachineLocks>(emulator->fs, LockFilePath(stateFile));
         emulator->logger = std::make_unique<VirtualLogger>(
-            emulator->config, emulator->clock, emulator->fs, *emulator->store, emulator->locks);
+            emulator->config, emulator->clock, emulator->fs, *emulator->store, *emulator->locks);
         g_emulator = std::move(emulator);
     }
     return *g_emulator->logger;
