@@ -31,6 +31,14 @@ constexpr size_t kLogMemoryCapacity = ORLOG7_LOG_MEMORY_CAPACITY;
 constexpr size_t kLogCapacityRecords = kLogMemoryCapacity / kFixRecordSize;
 static_assert(kLogMemoryCapacity % kFixRecordSize == 0, "log memory holds whole records");
 
+// Fix times are 32-bit: logging ends with this second (in 2106).
+constexpr int64_t kLastFixTime = UINT32_MAX;
+
+// The moment as logging may take it: within the times a fix can carry.
+inline int64_t LoggableTime(int64_t unixSeconds) {
+    return unixSeconds < 0 ? 0 : unixSeconds > kLastFixTime ? kLastFixTime : unixSeconds;
+}
+
 constexpr int32_t kMaxLatitudeE7 = 900000000;
 constexpr int32_t kMaxLongitudeE7 = 1800000000;
 constexpr uint16_t kMaxCourseCentiDegrees = 35999;

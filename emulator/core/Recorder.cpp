@@ -12,6 +12,7 @@ namespace orlog7emu {
 // until it can have moved the displacement interval. So forty days away take
 // about as long as the fixes they log.
 size_t CatchUpLogging(LoggerState& state, int64_t now) {
+    now = LoggableTime(now);
     if (now <= state.loggedThrough) {
         return 0;  // the clock went back: wait for it
     }
@@ -55,7 +56,7 @@ size_t CatchUpLogging(LoggerState& state, int64_t now) {
 }
 
 void SkipLoggingUntil(LoggerState& state, int64_t now) {
-    state.loggedThrough = std::max(state.loggedThrough, now);
+    state.loggedThrough = std::max(state.loggedThrough, LoggableTime(now));
 }
 
 }  // namespace orlog7emu

@@ -152,12 +152,14 @@ GpsFix FixAt(int64_t unixSeconds) {
     return fix;
 }
 
+// In doubles throughout: a log read from a file may end anywhere on the
+// globe, and the difference of two longitudes overflows 32 bits.
 double DistanceMetres(const GpsFix& a, const GpsFix& b) {
     const double latA = a.latitudeE7 / 1e7;
     const double latB = b.latitudeE7 / 1e7;
     const double midLat = (latA + latB) / 2.0 * kPi / 180.0;
     const double dx =
-        (b.longitudeE7 - a.longitudeE7) / 1e7 * kMetresPerDegreeLonEquator * std::cos(midLat);
+        (b.longitudeE7 / 1e7 - a.longitudeE7 / 1e7) * kMetresPerDegreeLonEquator * std::cos(midLat);
     const double dy = (latB - latA) * kMetresPerDegreeLat;
     return std::hypot(dx, dy);
 }

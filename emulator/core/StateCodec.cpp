@@ -95,8 +95,8 @@ bool DecodeState(const Bytes& bytes, LoggerState& state) {
                                         : assigned == 0 && state.serialNumber == 0;
     if (!in.Ok() || !serialOk || count > kLogCapacityRecords ||
         in.Remaining() != static_cast<size_t>(count) * kFixRecordSize || state.loggedThrough < 0 ||
-        state.loggedThrough > int64_t{UINT32_MAX} ||
-        !IsValidFirmwareVersion(state.firmwareVersion) || CheckSettings(state.settings) != 0) {
+        state.loggedThrough > kLastFixTime || !IsValidFirmwareVersion(state.firmwareVersion) ||
+        CheckSettings(state.settings) != 0) {
         return false;
     }
     state.serialNumberAssigned = assigned == 1;
