@@ -9,6 +9,7 @@
 #ifndef VANTREL_EMULATOR_CORE_GPSFIX_H
 #define VANTREL_EMULATOR_CORE_GPSFIX_H
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -36,7 +37,7 @@ constexpr int64_t kLastFixTime = UINT32_MAX;
 
 // The moment as logging may take it: within the times a fix can carry.
 inline int64_t LoggableTime(int64_t unixSeconds) {
-    return unixSeconds < 0 ? 0 : unixSeconds > kLastFixTime ? kLastFixTime : unixSeconds;
+    return std::min(std::max<int64_t>(unixSeconds, 0), kLastFixTime);
 }
 
 constexpr int32_t kMaxLatitudeE7 = 900000000;
