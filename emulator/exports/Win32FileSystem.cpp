@@ -145,7 +145,7 @@ bool MoveIntoPlace(const std::wstring& from, const std::wstring& to) {
 }  // namespace
 
 std::wstring SystemPath(const std::string& path) {
-    const std::wstring wide = Utf8ToWide(path);
+    std::wstring wide = Utf8ToWide(path);
     if (wide.empty() || StartsWith(wide, kExtendedPrefix)) {
         return wide;
     }
