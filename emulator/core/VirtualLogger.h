@@ -4,10 +4,10 @@
 // The operations that name a port address the logger only on the port it was
 // put into dump mode on; the others address that logger implicitly.
 //
-// The logger is one device for the whole computer: its port is held by one
-// process at a time, and every operation that needs the state reads it from
-// the state file under the machine-wide lock; a change is applied to what was
-// read and answers success only once it is saved.
+// The logger is one device for every process on its state file: its port is
+// held by one process at a time, and every operation that needs the state
+// reads it from the state file under the state lock; a change is applied to
+// what was read and answers success only once it is saved.
 #ifndef VANTREL_EMULATOR_CORE_VIRTUALLOGGER_H
 #define VANTREL_EMULATOR_CORE_VIRTUALLOGGER_H
 
