@@ -25,6 +25,7 @@
 #include "LoggerState.h"
 #include "Route.h"
 #include "StateCodec.h"
+#include "Timing.h"
 #include "devicelib/DeviceLibContract.h"
 
 namespace {
@@ -34,28 +35,11 @@ using namespace orlog7emu;
 constexpr Orlog7Port kPort = 5;
 constexpr int64_t kFortyDays = 40 * 86400;
 
-double NowMs() {
-    static const LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 template <typename Fn>
 double Timed(Fn&& fn) {
-    const double start = NowMs();
+    const double start = Now();
     fn();
-    return NowMs() - start;
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
+    return Now() - start;
 }
 
 int64_t UnixNow() {
