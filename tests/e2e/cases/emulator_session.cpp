@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "AppSession.h"
+#include "Files.h"
 #include "tests/common/ExpectedFieldTexts.h"
 #include "tests/common/ExpectedSettingsTexts.h"
 #include "Text.h"
@@ -53,18 +54,6 @@ bool RunTool(const std::wstring& exe, const std::wstring& arguments) {
 
 bool Exists(const std::wstring& path) {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-bool ReadWholeFile(const std::wstring& path, std::string& bytes) {
-    FILE* file = _wfopen(path.c_str(), L"rb");
-    if (file == nullptr)
-        return false;
-    char chunk[65536];
-    size_t got = 0;
-    while ((got = fread(chunk, 1, sizeof chunk, file)) > 0)
-        bytes.append(chunk, got);
-    fclose(file);
-    return true;
 }
 
 uint32_t Le(const std::string& bytes, size_t offset, size_t size) {
@@ -151,7 +140,7 @@ long long ReadMemoryUsed(e2e::CaseContext& ctx, e2e::AppSession& app, const std:
 // The dump file: the header and records as emulator/README.md lays them out.
 void ExpectDumpFile(e2e::CaseContext& ctx, long long used) {
     std::string bytes;
-    ctx.Require(ReadWholeFile(kDumpPath, bytes), "the dump file exists");
+    ctx.Require(e2e::ReadWholeFile(kDumpPath, bytes), "the dump file exists");
     ctx.Expect(!Exists(std::wstring(kDumpPath) + L".part"), "no temporary file is left");
     ctx.Require(bytes.size() >= 36, "dump file of " + std::to_string(bytes.size()) + " bytes");
     ctx.ExpectEq(bytes.substr(0, 4), std::string("OR7D"), "dump: magic");

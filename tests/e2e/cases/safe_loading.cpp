@@ -2,6 +2,7 @@
 // start-up, so an ORLOG7_DLL.dll planted in the folder the tool is started
 // from is not linked, while the one beside the exe still is.
 #include "AppSession.h"
+#include "Files.h"
 #include "tests/common/ExpectedResults.h"
 #include "Text.h"
 
@@ -57,27 +58,13 @@ E2E_CASE(safe_loading, library_beside_exe_is_linked) {
     ctx.Expect(calls.size() == 1 && calls[0].name == "KZ_ORLOG7_ERASE_All_DB", "erase called once");
 }
 
-namespace {
-
-std::string FileBytes(const std::wstring& path) {
-    std::string bytes;
-    if (FILE* file = _wfopen(path.c_str(), L"rb")) {
-        char chunk[65536];
-        size_t got = 0;
-        while ((got = fread(chunk, 1, sizeof chunk, file)) > 0)
-            bytes.append(chunk, got);
-        fclose(file);
-    }
-    return bytes;
-}
-
-}  // namespace
-
 // A damaged library gets the program's own answer and no box of the system's
 // ("bad image"), whatever the damage.
 E2E_CASE(safe_loading, damaged_library_gives_one_box) {
-    const std::string library = FileBytes(ctx.Paths().fakesDir + L"\\fake_orlog7_full.dll");
-    ctx.Require(library.size() > 4096, "the fake library to damage was read");
+    std::string library;
+    ctx.Require(e2e::ReadWholeFile(ctx.Paths().fakesDir + L"\\fake_orlog7_full.dll", library) &&
+                    library.size() > 4096,
+                "the fake library to damage was read");
     const size_t peHeader =
         static_cast<unsigned char>(library[0x3C]) | static_cast<unsigned char>(library[0x3D]) << 8;
     ctx.Require(library.compare(peHeader, 4, std::string("PE\0\0", 4)) == 0, "a PE image");
