@@ -74,6 +74,13 @@ std::string ParentDirectory(const std::string& path) {
     return path.substr(0, ParentLength(path));
 }
 
+bool FileSystem::SameFile(const std::string& a, const std::string& b) const {
+    FileStamp first;
+    FileStamp second;
+    return Stamp(a, first) == ReadStatus::Ok && Stamp(b, second) == ReadStatus::Ok &&
+           first.volume == second.volume && first.index == second.index;
+}
+
 // Walks up to the first folder that exists, then creates the missing ones
 // from the top down. Iterative: a long path of short names is deep.
 bool FileSystem::CreateDirectories(const std::string& path) {

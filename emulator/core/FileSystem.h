@@ -62,8 +62,9 @@ public:
     virtual void RemoveLeftoverTemporaries(const std::string& folder) = 0;
     // Renames a file; never replaces an existing `to`.
     virtual RenameStatus RenameFile(const std::string& from, const std::string& to) = 0;
-    // True when both paths name one existing file, however they are spelt.
-    virtual bool SameFile(const std::string& a, const std::string& b) const = 0;
+    // True when both paths name one existing file, however they are spelt:
+    // their stamps name one file on one volume.
+    bool SameFile(const std::string& a, const std::string& b) const;
     // Creates the folder and its missing parents; true when it exists after.
     bool CreateDirectories(const std::string& path);
 

@@ -289,13 +289,6 @@ RenameStatus Win32FileSystem::RenameFile(const std::string& from, const std::str
                                                                        : RenameStatus::Failed;
 }
 
-bool Win32FileSystem::SameFile(const std::string& a, const std::string& b) const {
-    FileStamp first;
-    FileStamp second;
-    return Stamp(a, first) == ReadStatus::Ok && Stamp(b, second) == ReadStatus::Ok &&
-           first.volume == second.volume && first.index == second.index;
-}
-
 bool Win32FileSystem::MakeDirectory(const std::string& path) {
     const std::wstring name = SystemPath(path);
     return !name.empty() && (CreateDirectoryW(name.c_str(), nullptr) || IsFolder(name));

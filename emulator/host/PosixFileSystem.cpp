@@ -132,13 +132,6 @@ RenameStatus PosixFileSystem::RenameFile(const std::string& from, const std::str
     return RenameStatus::Done;
 }
 
-bool PosixFileSystem::SameFile(const std::string& a, const std::string& b) const {
-    FileStamp first;
-    FileStamp second;
-    return Stamp(a, first) == ReadStatus::Ok && Stamp(b, second) == ReadStatus::Ok &&
-           first.volume == second.volume && first.index == second.index;
-}
-
 bool PosixFileSystem::MakeDirectory(const std::string& path) {
     return mkdir(path.c_str(), 0755) == 0 || (errno == EEXIST && IsDirectory(path));
 }

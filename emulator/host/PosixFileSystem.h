@@ -15,7 +15,6 @@ public:
     bool WriteFileAtomic(const std::string& path, const Bytes& data) override;
     void RemoveLeftoverTemporaries(const std::string& folder) override;
     RenameStatus RenameFile(const std::string& from, const std::string& to) override;
-    bool SameFile(const std::string& a, const std::string& b) const override;
 
 protected:
     bool MakeDirectory(const std::string& path) override;

@@ -89,10 +89,6 @@ public:
         return RenameStatus::Done;
     }
 
-    bool SameFile(const std::string& a, const std::string& b) const override {
-        return files.count(a) != 0 && a == b;
-    }
-
     std::map<std::string, Bytes> files;
     std::map<std::string, uint64_t> versions;  // each write makes a new one
     std::set<std::string> dirs;
