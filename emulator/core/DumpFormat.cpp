@@ -24,9 +24,7 @@ Bytes EncodeDump(const LoggerState& state, int64_t now) {
     out.FixedText(state.firmwareVersion, kFirmwareField);
     out.U32(static_cast<uint32_t>(now));
     out.U32(0);
-    for (const GpsFix& fix : state.log) {
-        WriteFix(out, fix);
-    }
+    WriteFixes(out, state.log);
     out.U32(Crc32(bytes.data(), bytes.size()));
     return bytes;
 }
@@ -49,16 +47,14 @@ bool DecodeDump(const Bytes& bytes, DumpContents& contents) {
     }
     contents.dumpedAt = in.U32();
     in.U32();
+    // The count is checked against the log's capacity before it is multiplied:
+    // a 32-bit size_t would wrap.
     if (!in.Ok() || std::memcmp(magic, kMagic, sizeof kMagic) != 0 || format != kFormatVersion ||
-        recordSize != kFixRecordSize ||
+        recordSize != kFixRecordSize || count > kLogCapacityRecords ||
         in.Remaining() != static_cast<size_t>(count) * kFixRecordSize) {
         return false;
     }
-    contents.fixes.clear();
-    for (uint32_t i = 0; i < count; ++i) {
-        contents.fixes.push_back(ReadFix(in));
-    }
-    return in.Ok();
+    return ReadFixes(in, count, contents.fixes);
 }
 
 }  // namespace orlog7emu

@@ -83,6 +83,7 @@ int32_t CheckImageFile(const FileSystem& fs, const std::string& path, std::strin
     case ReadStatus::Ok:
         break;
     case ReadStatus::NotFound:
+    case ReadStatus::VolumeAway:
     case ReadStatus::IsDirectory:
         return code::kErrorBinFilePath;
     case ReadStatus::OpenFailed:

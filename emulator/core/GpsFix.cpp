@@ -8,22 +8,34 @@ bool IsPossibleFix(const GpsFix& fix) {
            fix.courseCentiDegrees <= kMaxCourseCentiDegrees;
 }
 
-void WriteFix(ByteWriter& out, const GpsFix& fix) {
-    out.U32(fix.utcSeconds);
-    out.I32(fix.latitudeE7);
-    out.I32(fix.longitudeE7);
-    out.U16(fix.speedCentiKnots);
-    out.U16(fix.courseCentiDegrees);
+void WriteFixes(ByteWriter& out, const std::vector<GpsFix>& fixes) {
+    uint8_t* at = out.Grow(fixes.size() * kFixRecordSize);
+    for (const GpsFix& fix : fixes) {
+        PutLe32(at, fix.utcSeconds);
+        PutLe32(at + 4, static_cast<uint32_t>(fix.latitudeE7));
+        PutLe32(at + 8, static_cast<uint32_t>(fix.longitudeE7));
+        PutLe16(at + 12, fix.speedCentiKnots);
+        PutLe16(at + 14, fix.courseCentiDegrees);
+        at += kFixRecordSize;
+    }
 }
 
-GpsFix ReadFix(ByteReader& in) {
-    GpsFix fix{};
-    fix.utcSeconds = in.U32();
-    fix.latitudeE7 = in.I32();
-    fix.longitudeE7 = in.I32();
-    fix.speedCentiKnots = in.U16();
-    fix.courseCentiDegrees = in.U16();
-    return fix;
+bool ReadFixes(ByteReader& in, size_t count, std::vector<GpsFix>& fixes) {
+    // Compared before it is multiplied, which could wrap a 32-bit size_t.
+    if (count > in.Remaining() / kFixRecordSize) {
+        return false;
+    }
+    const uint8_t* at = in.Span(count * kFixRecordSize);
+    fixes.resize(count);
+    for (GpsFix& fix : fixes) {
+        fix.utcSeconds = GetLe32(at);
+        fix.latitudeE7 = static_cast<int32_t>(GetLe32(at + 4));
+        fix.longitudeE7 = static_cast<int32_t>(GetLe32(at + 8));
+        fix.speedCentiKnots = GetLe16(at + 12);
+        fix.courseCentiDegrees = GetLe16(at + 14);
+        at += kFixRecordSize;
+    }
+    return true;
 }
 
 }  // namespace orlog7emu

@@ -9,8 +9,10 @@
 #ifndef VANTREL_EMULATOR_CORE_GPSFIX_H
 #define VANTREL_EMULATOR_CORE_GPSFIX_H
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "ByteIo.h"
 #include "devicelib/DeviceLibContract.h"
@@ -30,6 +32,14 @@ constexpr size_t kLogMemoryCapacity = ORLOG7_LOG_MEMORY_CAPACITY;
 constexpr size_t kLogCapacityRecords = kLogMemoryCapacity / kFixRecordSize;
 static_assert(kLogMemoryCapacity % kFixRecordSize == 0, "log memory holds whole records");
 
+// Fix times are 32-bit: logging ends with this second (in 2106).
+constexpr int64_t kLastFixTime = UINT32_MAX;
+
+// The moment as logging may take it: within the times a fix can carry.
+inline int64_t LoggableTime(int64_t unixSeconds) {
+    return std::min(std::max<int64_t>(unixSeconds, 0), kLastFixTime);
+}
+
 constexpr int32_t kMaxLatitudeE7 = 900000000;
 constexpr int32_t kMaxLongitudeE7 = 1800000000;
 constexpr uint16_t kMaxCourseCentiDegrees = 35999;
@@ -38,8 +48,10 @@ constexpr uint16_t kMaxCourseCentiDegrees = 35999;
 // course below a full turn).
 bool IsPossibleFix(const GpsFix& fix);
 
-void WriteFix(ByteWriter& out, const GpsFix& fix);
-GpsFix ReadFix(ByteReader& in);
+// A log's records, in one pass.
+void WriteFixes(ByteWriter& out, const std::vector<GpsFix>& fixes);
+// Reads `count` records in place of `fixes`' own; false when fewer are left.
+bool ReadFixes(ByteReader& in, size_t count, std::vector<GpsFix>& fixes);
 
 }  // namespace orlog7emu
 

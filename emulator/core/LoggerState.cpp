@@ -31,7 +31,7 @@ LoggerState FactoryFreshState(int64_t now) {
             FixAt(kFactoryTrackStart + static_cast<int64_t>(i) * kFactoryTrackInterval));
     }
     // The logger was switched on just now; the test drive lies in the past.
-    state.loggedThrough = now;
+    state.loggedThrough = LoggableTime(now);
     return state;
 }
 

@@ -1,7 +1,7 @@
-// What the emulated logger shares with the other processes on the computer:
-// its serial port, which one process at a time holds, as a real port opens
-// in one program only; and the lock under which its state file is read,
-// changed and saved. The system ends both when the process dies.
+// What the emulated logger shares with the other processes on its state
+// file: its serial port, which one process at a time holds, as a real port
+// opens in one program only; and the lock under which its state file is
+// read, changed and saved. The system ends both when the process dies.
 #ifndef VANTREL_EMULATOR_CORE_MACHINELOCKS_H
 #define VANTREL_EMULATOR_CORE_MACHINELOCKS_H
 
@@ -12,7 +12,7 @@ namespace orlog7emu {
 class MachineLocks {
 public:
     virtual ~MachineLocks() = default;
-    // Waits for the machine-wide state lock; false when it cannot be had.
+    // Waits for the state lock; false when it cannot be had.
     virtual bool LockState() = 0;
     virtual void UnlockState() = 0;
     // Makes this process the holder of `port`; false when another one is.

@@ -14,7 +14,8 @@ namespace orlog7emu {
 // longer has long since filled its memory at any interval up to 10 seconds.
 constexpr int64_t kMaxCatchUpSeconds = 31 * 86400;
 
-// Returns the number of fixes appended.
+// Returns the number of fixes appended. Logging ends with the last second a
+// fix can carry (kLastFixTime), so that every state saved reads back.
 size_t CatchUpLogging(LoggerState& state, int64_t now);
 
 // Moves the logging point to `now` without recording (time in dump mode).

@@ -1,5 +1,6 @@
 #include "Route.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 
@@ -43,18 +44,32 @@ double LegDy(const Waypoint& a, const Waypoint& b) {
     return (b.lat - a.lat) * kMetresPerDegreeLat;
 }
 
-double LegLength(size_t i) {
-    const Waypoint& a = kLoop[i];
-    const Waypoint& b = kLoop[(i + 1) % kLoopPoints];
-    return std::hypot(LegDx(a, b), LegDy(a, b));
-}
+struct Leg {
+    const Waypoint* from;
+    const Waypoint* to;
+    double length;  // metres
+    double course;  // degrees, 0..360
+};
 
-double LoopLength() {
-    double total = 0.0;
-    for (size_t i = 0; i < kLoopPoints; ++i) {
-        total += LegLength(i);
+// The legs and the loop's length, computed once.
+struct Loop {
+    Loop() {
+        for (size_t i = 0; i < kLoopPoints; ++i) {
+            const Waypoint& a = kLoop[i];
+            const Waypoint& b = kLoop[(i + 1) % kLoopPoints];
+            double course = std::atan2(LegDx(a, b), LegDy(a, b)) * 180.0 / kPi;
+            legs[i] = Leg{&a, &b, std::hypot(LegDx(a, b), LegDy(a, b)),
+                          course < 0 ? course + 360.0 : course};
+            length += legs[i].length;
+        }
     }
-    return total;
+    Leg legs[kLoopPoints];
+    double length = 0.0;
+};
+
+const Loop& TheLoop() {
+    static const Loop loop;
+    return loop;
 }
 
 int32_t ToE7(double degrees) {
@@ -63,48 +78,88 @@ int32_t ToE7(double degrees) {
 
 }  // namespace
 
-GpsFix FixAt(int64_t unixSeconds) {
+namespace {
+
+// The metres driven since the epoch: the integral of the speed.
+double DrivenMetres(int64_t unixSeconds) {
     const double t = static_cast<double>(unixSeconds - kRouteEpoch);
     const double omega = 2.0 * kPi / kSpeedPeriod;
-    const double driven = kMeanSpeed * t + kSpeedSwing / omega * (1.0 - std::cos(omega * t));
-    const double speed = kMeanSpeed + kSpeedSwing * std::sin(omega * t);
+    return kMeanSpeed * t + kSpeedSwing / omega * (1.0 - std::cos(omega * t));
+}
 
-    static const double loop = LoopLength();
-    double along = std::fmod(driven, loop);
-    if (along < 0) {
-        along += loop;
+// DistanceMetres takes its cosine at other latitudes than the legs do, and
+// fixes are rounded: distances may exceed what was driven by this much.
+constexpr double kDistanceSpareFactor = 1.01;
+constexpr double kDistanceSpareMetres = 1.0;
+// The steepest change of the speed, kSpeedSwing * 2 pi / kSpeedPeriod m/s a
+// second, in 0.01 knot, with 5 % spare and one for the rounding.
+constexpr double kMaxSpeedStepCentiKnots =
+    kSpeedSwing * 2.0 * kPi / kSpeedPeriod * kKnotsPerMetrePerSecond * 100.0 * 1.05 + 1.0;
+
+}  // namespace
+
+// The car cannot get further from anywhere than it drives: finds the first
+// second by which it can have driven that far (the speed never drops below
+// kMeanSpeed - kSpeedSwing, so the odometer always climbs).
+int64_t SecondsUntilFurther(int64_t unixSeconds, double metres) {
+    const double needed = (metres - kDistanceSpareMetres) / kDistanceSpareFactor;
+    const double start = DrivenMetres(unixSeconds);
+    const auto reaches = [&](int64_t seconds) {
+        return DrivenMetres(unixSeconds + seconds) - start >= needed;
+    };
+    int64_t below = 0;
+    int64_t above = 1;
+    while (!reaches(above)) {
+        below = above;
+        above *= 2;
     }
+    while (above - below > 1) {
+        const int64_t middle = below + (above - below) / 2;
+        (reaches(middle) ? above : below) = middle;
+    }
+    return above;
+}
 
+int64_t SecondsUntilFaster(double centiKnots) {
+    return std::max<int64_t>(1, static_cast<int64_t>(centiKnots / kMaxSpeedStepCentiKnots));
+}
+
+GpsFix FixAt(int64_t unixSeconds) {
+    const double t = static_cast<double>(unixSeconds - kRouteEpoch);
+    const double driven = DrivenMetres(unixSeconds);
+    const double speed = kMeanSpeed + kSpeedSwing * std::sin(2.0 * kPi / kSpeedPeriod * t);
+
+    const Loop& loop = TheLoop();
+    double along = std::fmod(driven, loop.length);
+    if (along < 0) {
+        along += loop.length;
+    }
     size_t leg = 0;
-    while (leg + 1 < kLoopPoints && along > LegLength(leg)) {
-        along -= LegLength(leg);
+    while (leg + 1 < kLoopPoints && along > loop.legs[leg].length) {
+        along -= loop.legs[leg].length;
         ++leg;
     }
-    const Waypoint& a = kLoop[leg];
-    const Waypoint& b = kLoop[(leg + 1) % kLoopPoints];
-    const double share = along / LegLength(leg);
-
-    double course = std::atan2(LegDx(a, b), LegDy(a, b)) * 180.0 / kPi;
-    if (course < 0) {
-        course += 360.0;
-    }
+    const Leg& on = loop.legs[leg];
+    const double share = along / on.length;
 
     GpsFix fix{};
     fix.utcSeconds = static_cast<uint32_t>(unixSeconds);
-    fix.latitudeE7 = ToE7(a.lat + (b.lat - a.lat) * share);
-    fix.longitudeE7 = ToE7(a.lon + (b.lon - a.lon) * share);
+    fix.latitudeE7 = ToE7(on.from->lat + (on.to->lat - on.from->lat) * share);
+    fix.longitudeE7 = ToE7(on.from->lon + (on.to->lon - on.from->lon) * share);
     fix.speedCentiKnots =
         static_cast<uint16_t>(std::lround(speed * kKnotsPerMetrePerSecond * 100.0));
-    fix.courseCentiDegrees = static_cast<uint16_t>(std::lround(course * 100.0) % 36000);
+    fix.courseCentiDegrees = static_cast<uint16_t>(std::lround(on.course * 100.0) % 36000);
     return fix;
 }
 
+// In doubles throughout: a log read from a file may end anywhere on the
+// globe, and the difference of two longitudes overflows 32 bits.
 double DistanceMetres(const GpsFix& a, const GpsFix& b) {
     const double latA = a.latitudeE7 / 1e7;
     const double latB = b.latitudeE7 / 1e7;
     const double midLat = (latA + latB) / 2.0 * kPi / 180.0;
     const double dx =
-        (b.longitudeE7 - a.longitudeE7) / 1e7 * kMetresPerDegreeLonEquator * std::cos(midLat);
+        (b.longitudeE7 / 1e7 - a.longitudeE7 / 1e7) * kMetresPerDegreeLonEquator * std::cos(midLat);
     const double dy = (latB - latA) * kMetresPerDegreeLat;
     return std::hypot(dx, dy);
 }

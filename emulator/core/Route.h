@@ -13,6 +13,13 @@ namespace orlog7emu {
 
 GpsFix FixAt(int64_t unixSeconds);
 
+// How many seconds after `unixSeconds` a fix can first be `metres` further
+// from any place than the fix then, and its speed `centiKnots` (0.01 knot)
+// higher; at least 1. Logging passes over the seconds between, in which no
+// fix can be due.
+int64_t SecondsUntilFurther(int64_t unixSeconds, double metres);
+int64_t SecondsUntilFaster(double centiKnots);
+
 // Ground distance in metres between two fixes (equirectangular; fine for the
 // few kilometres of the loop).
 double DistanceMetres(const GpsFix& a, const GpsFix& b);

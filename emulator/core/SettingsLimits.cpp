@@ -54,9 +54,12 @@ int32_t CheckSettingsBeforeWaveFolder(const LoggerSettings& s) {
     return 0;  // any tag value is valid: 0 is off, the rest on
 }
 
-int32_t CheckSettingsAfterWaveFolder(const LoggerSettings& s) {
+int32_t CheckSettingsAfterWaveFolder(const LoggerSettings& s, bool userPointsGiven) {
     if (s.minSpeedLimit > kMaxMinSpeedLimit) {
         return code::kMinSpeedOver20Knot;
+    }
+    if (!userPointsGiven) {
+        return code::kUserPointDataError;
     }
     for (const UserPoint& point : s.userPoints) {
         if (int32_t c = CheckUserPoint(point)) {

@@ -28,9 +28,10 @@ int32_t CheckUserPoint(const UserPoint& point);
 
 // The checks of the values that precede the wave-file folder in the
 // argument list, and of those that follow it; each answers the code of the
-// first value that fails, or 0.
+// first value that fails, or 0. Without `userPointsGiven` the user-point
+// table counts as missing, which is 43 at its place in the order.
 int32_t CheckSettingsBeforeWaveFolder(const LoggerSettings& settings);
-int32_t CheckSettingsAfterWaveFolder(const LoggerSettings& settings);
+int32_t CheckSettingsAfterWaveFolder(const LoggerSettings& settings, bool userPointsGiven = true);
 
 // All of them (used for a state file read back from disk).
 int32_t CheckSettings(const LoggerSettings& settings);

@@ -1,5 +1,6 @@
 #include "StateCodec.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -15,6 +16,7 @@ constexpr char kMagic[4] = {'O', 'R', '7', 'S'};
 constexpr uint32_t kFormatVersion = 1;
 constexpr size_t kFirmwareField = 8;
 constexpr size_t kNameField = kDeviceTextMaxLength + 1;
+constexpr size_t kStateHeaderSize = 272;  // up to the first fix record
 
 void WriteSettings(ByteWriter& out, const LoggerSettings& s) {
     out.I32(s.timeInterval);
@@ -48,7 +50,7 @@ LoggerSettings ReadSettings(ByteReader& in) {
 
 Bytes EncodeState(const LoggerState& state) {
     Bytes bytes;
-    bytes.reserve(300 + state.log.size() * kFixRecordSize);
+    bytes.reserve(kStateHeaderSize + state.log.size() * kFixRecordSize + 4);
     ByteWriter out(bytes);
     out.Raw(reinterpret_cast<const uint8_t*>(kMagic), sizeof kMagic);
     out.U32(kFormatVersion);
@@ -60,9 +62,7 @@ Bytes EncodeState(const LoggerState& state) {
     WriteSettings(out, state.settings);
     out.I64(state.loggedThrough);
     out.U32(static_cast<uint32_t>(state.log.size()));
-    for (const GpsFix& fix : state.log) {
-        WriteFix(out, fix);
-    }
+    WriteFixes(out, state.log);
     out.U32(Crc32(bytes.data(), bytes.size()));
     return bytes;
 }
@@ -95,20 +95,13 @@ bool DecodeState(const Bytes& bytes, LoggerState& state) {
                                         : assigned == 0 && state.serialNumber == 0;
     if (!in.Ok() || !serialOk || count > kLogCapacityRecords ||
         in.Remaining() != static_cast<size_t>(count) * kFixRecordSize || state.loggedThrough < 0 ||
-        state.loggedThrough > int64_t{UINT32_MAX} ||
-        !IsValidFirmwareVersion(state.firmwareVersion) || CheckSettings(state.settings) != 0) {
+        state.loggedThrough > kLastFixTime || !IsValidFirmwareVersion(state.firmwareVersion) ||
+        CheckSettings(state.settings) != 0) {
         return false;
     }
     state.serialNumberAssigned = assigned == 1;
-    state.log.clear();
-    state.log.reserve(count);
-    for (uint32_t i = 0; i < count; ++i) {
-        state.log.push_back(ReadFix(in));
-        if (!IsPossibleFix(state.log.back())) {
-            return false;
-        }
-    }
-    return in.Ok();
+    return ReadFixes(in, count, state.log) &&
+           std::all_of(state.log.begin(), state.log.end(), IsPossibleFix);
 }
 
 }  // namespace orlog7emu

@@ -10,8 +10,6 @@ namespace orlog7emu {
 namespace {
 // A full log and the fixed fields, with room to spare.
 constexpr size_t kMaxStateFileSize = kLogMemoryCapacity + 4096;
-// Bad files set aside within one second get a number of their own.
-constexpr int kMaxSetAsideTries = 10;
 }  // namespace
 
 std::string SetAsidePath(const std::string& path, int64_t now) {
@@ -22,57 +20,80 @@ std::string SetAsidePath(const std::string& path, int64_t now) {
     return path + stamp;
 }
 
-StateFile StateStore::Load(int64_t now, LoggerState& state) const {
-    Bytes bytes;
-    switch (path_.empty() ? ReadStatus::OpenFailed
-                          : fs_.ReadFile(path_, kMaxStateFileSize, bytes)) {
-    case ReadStatus::Ok:
-        if (DecodeState(bytes, state)) {
-            return StateFile::Loaded;
+const LoggerState* StateStore::Load(int64_t now, StateFile* status) {
+    StateFile found = StateFile::Invalid;
+    FileStamp stamp;
+    if (path_.empty()) {
+        found = StateFile::Unreadable;
+    } else if (kept_ && fs_.Stamp(path_, stamp) == ReadStatus::Ok && stamp == stamp_) {
+        found = StateFile::Loaded;
+    } else {
+        kept_ = false;
+        Bytes bytes;
+        switch (fs_.ReadFile(path_, kMaxStateFileSize, bytes, &stamp_)) {
+        case ReadStatus::Ok:
+            kept_ = DecodeState(bytes, state_);
+            found = kept_ ? StateFile::Loaded : StateFile::Invalid;
+            break;
+        case ReadStatus::TooLarge:
+            break;
+        case ReadStatus::NotFound:
+            found = StateFile::Missing;
+            break;
+        case ReadStatus::VolumeAway:
+        case ReadStatus::IsDirectory:
+        case ReadStatus::OpenFailed:
+            found = StateFile::Unreadable;
+            break;
         }
-        break;
-    case ReadStatus::TooLarge:
-        break;
-    case ReadStatus::NotFound:
-        state = FactoryFreshState(now);
-        return StateFile::Missing;
-    case ReadStatus::IsDirectory:
-    case ReadStatus::OpenFailed:
-        return StateFile::Unreadable;
+        if (found == StateFile::Missing || found == StateFile::Invalid) {
+            state_ = FactoryFreshState(now);
+        }
     }
-    state = FactoryFreshState(now);
-    return StateFile::Invalid;
+    if (status != nullptr) {
+        *status = found;
+    }
+    return found == StateFile::Unreadable ? nullptr : &state_;
 }
 
-bool StateStore::LoadForChange(int64_t now, LoggerState& state) {
-    LoggerState loaded;
-    switch (Load(now, loaded)) {
+LoggerState* StateStore::LoadForChange(int64_t now) {
+    StateFile status = StateFile::Unreadable;
+    Load(now, &status);
+    switch (status) {
     case StateFile::Unreadable:
-        return false;
+        return nullptr;
     case StateFile::Invalid:
         if (!SetAside(now)) {
-            return false;
+            return nullptr;
         }
         break;
     case StateFile::Loaded:
     case StateFile::Missing:
         break;
     }
-    state = std::move(loaded);
-    return true;
+    // Under the state lock no save of another program is under way.
+    fs_.RemoveLeftoverTemporaries(ParentDirectory(path_));
+    return &state_;
 }
 
+// Numbered after the first, for as many bad files as come in one second.
 bool StateStore::SetAside(int64_t now) {
     const std::string aside = SetAsidePath(path_, now);
-    for (int n = 1; n <= kMaxSetAsideTries; ++n) {
-        if (fs_.RenameFile(path_, n == 1 ? aside : aside + "-" + std::to_string(n))) {
+    for (uint32_t n = 1; n != 0; ++n) {
+        switch (fs_.RenameFile(path_, n == 1 ? aside : aside + "-" + std::to_string(n))) {
+        case RenameStatus::Done:
             return true;
+        case RenameStatus::TargetExists:
+            break;
+        case RenameStatus::Failed:
+            return false;
         }
     }
     return false;
 }
 
 bool StateStore::Save(const LoggerState& state) {
+    kept_ = false;
     if (path_.empty()) {
         return false;
     }
@@ -80,7 +101,14 @@ bool StateStore::Save(const LoggerState& state) {
     if (!folder.empty() && !fs_.CreateDirectories(folder)) {
         return false;
     }
-    return fs_.WriteFileAtomic(path_, EncodeState(state));
+    if (!fs_.WriteFileAtomic(path_, EncodeState(state))) {
+        return false;
+    }
+    if (&state != &state_) {
+        state_ = state;
+    }
+    kept_ = fs_.Stamp(path_, stamp_) == ReadStatus::Ok;
+    return true;
 }
 
 }  // namespace orlog7emu

@@ -36,21 +36,22 @@ void VirtualLogger::WaitForTransfer(size_t bytes) {
     }
 }
 
-bool VirtualLogger::ReadState(LoggerState& state) {
+const LoggerState* VirtualLogger::ReadState() {
     StateLock lock(locks_);
-    return lock.Held() && store_.Load(clock_.NowUnixSeconds(), state) != StateFile::Unreadable;
+    return lock.Held() ? store_.Load(clock_.NowUnixSeconds()) : nullptr;
 }
 
 template <typename ChangeFn>
 int32_t VirtualLogger::ChangeLocked(int32_t failure, int32_t success, ChangeFn change) {
-    LoggerState state;
-    if (!store_.LoadForChange(clock_.NowUnixSeconds(), state)) {
+    LoggerState* state = store_.LoadForChange(clock_.NowUnixSeconds());
+    if (state == nullptr) {
         return failure;
     }
-    if (int32_t c = change(state)) {
+    if (int32_t c = change(*state)) {
+        store_.Drop();
         return c;
     }
-    return store_.Save(state) ? success : failure;
+    return store_.Save(*state) ? success : failure;
 }
 
 template <typename ChangeFn>
@@ -122,16 +123,15 @@ int32_t VirtualLogger::DumpLog(uint8_t port, const std::string& dumpPath) {
     if (int32_t c = ReachLogger(port, code::kDeviceNotReport)) {
         return c;
     }
-    const std::string folder = ParentDirectory(dumpPath);
-    if (dumpPath.empty() || (!folder.empty() && !fs_.IsDirectory(folder)) ||
-        fs_.SameFile(dumpPath, store_.Path())) {
+    // A missing destination folder fails the write itself.
+    if (dumpPath.empty() || fs_.SameFile(dumpPath, store_.Path())) {
         return code::kCannotBuildDumpFile;
     }
-    LoggerState state;
-    if (!ReadState(state)) {
+    const LoggerState* state = ReadState();
+    if (state == nullptr) {
         return code::kCannotBuildDumpFile;
     }
-    const Bytes dump = EncodeDump(state, clock_.NowUnixSeconds());
+    const Bytes dump = EncodeDump(*state, clock_.NowUnixSeconds());
     WaitForTransfer(dump.size());
     return fs_.WriteFileAtomic(dumpPath, dump) ? code::kDumpSuccessful : code::kCannotBuildDumpFile;
 }
@@ -148,7 +148,7 @@ int32_t VirtualLogger::EraseLog(uint8_t port) {
 }
 
 int32_t VirtualLogger::WriteSettings(uint8_t port, const LoggerSettings& settings,
-                                     const std::string& waveFolder) {
+                                     const std::string& waveFolder, bool userPointsGiven) {
     // Values in the order they are passed; the wave-file folder sits between
     // the switches and the minimum speed.
     if (int32_t c = CheckSettingsBeforeWaveFolder(settings)) {
@@ -157,7 +157,7 @@ int32_t VirtualLogger::WriteSettings(uint8_t port, const LoggerSettings& setting
     if (int32_t c = CheckWaveFolder(fs_, waveFolder)) {
         return c;
     }
-    if (int32_t c = CheckSettingsAfterWaveFolder(settings)) {
+    if (int32_t c = CheckSettingsAfterWaveFolder(settings, userPointsGiven)) {
         return c;
     }
     if (int32_t c = ReachLogger(port, code::kDeviceNotReport)) {
@@ -174,11 +174,11 @@ int32_t VirtualLogger::ReadSettings(uint8_t port, LoggerSettings& settings) {
     if (int32_t c = ReachLogger(port, code::kDeviceNotReport)) {
         return c;
     }
-    LoggerState state;
-    if (!ReadState(state)) {
+    const LoggerState* state = ReadState();
+    if (state == nullptr) {
         return code::kDeviceNotReport;
     }
-    settings = state.settings;
+    settings = state->settings;
     return code::kReadSettingSuccessful;
 }
 
@@ -186,14 +186,14 @@ int32_t VirtualLogger::ReadDeviceInfo(uint8_t port, DeviceInfo& info) {
     if (int32_t c = ReachLogger(port, code::kCannotReadDeviceInfo)) {
         return c;
     }
-    LoggerState state;
-    if (!ReadState(state)) {
+    const LoggerState* state = ReadState();
+    if (state == nullptr) {
         return code::kCannotReadDeviceInfo;
     }
-    info.serialNumber = state.serialNumber;
-    info.firmwareVersion = state.firmwareVersion;
-    info.distributorName = state.distributorName;
-    info.modelName = state.modelName;
+    info.serialNumber = state->serialNumber;
+    info.firmwareVersion = state->firmwareVersion;
+    info.distributorName = state->distributorName;
+    info.modelName = state->modelName;
     return code::kReadDeviceInfoSuccessful;
 }
 
@@ -212,11 +212,11 @@ int32_t VirtualLogger::ReadMemoryUsed(int32_t& usedBytes) {
     if (dumpPort_ == 0) {
         return code::kNotDumpMode;
     }
-    LoggerState state;
-    if (!ReadState(state)) {
+    const LoggerState* state = ReadState();
+    if (state == nullptr) {
         return code::kDeviceNotReport;
     }
-    usedBytes = static_cast<int32_t>(state.log.size() * kFixRecordSize);
+    usedBytes = static_cast<int32_t>(state->log.size() * kFixRecordSize);
     return code::kReadMemoryUsedSuccessful;
 }
 

@@ -4,10 +4,10 @@
 // The operations that name a port address the logger only on the port it was
 // put into dump mode on; the others address that logger implicitly.
 //
-// The logger is one device for the whole computer: its port is held by one
-// process at a time, and every operation that needs the state reads it from
-// the state file under the machine-wide lock; a change is applied to what was
-// read and answers success only once it is saved.
+// The logger is one device for every process on its state file: its port is
+// held by one process at a time, and every operation that needs the state
+// reads it from the state file under the state lock; a change is applied to
+// what was read and answers success only once it is saved.
 #ifndef VANTREL_EMULATOR_CORE_VIRTUALLOGGER_H
 #define VANTREL_EMULATOR_CORE_VIRTUALLOGGER_H
 
@@ -49,8 +49,10 @@ public:
     int32_t ExitDumpMode();
     int32_t DumpLog(uint8_t port, const std::string& dumpPath);
     int32_t EraseLog(uint8_t port);
+    // `userPointsGiven` false: the caller passed no user-point table, which
+    // answers 43 where the table comes in the order of the arguments.
     int32_t WriteSettings(uint8_t port, const LoggerSettings& settings,
-                          const std::string& waveFolder);
+                          const std::string& waveFolder, bool userPointsGiven = true);
     int32_t ReadSettings(uint8_t port, LoggerSettings& settings);
     int32_t ReadDeviceInfo(uint8_t port, DeviceInfo& info);
     int32_t ReadGpsTime(UtcDateTime& time);
@@ -66,8 +68,9 @@ private:
     // mode; `otherPortCode` when `port` is another port, where nothing answers.
     int32_t ReachLogger(uint8_t port, int32_t otherPortCode) const;
     void WaitForTransfer(size_t bytes);
-    // Reads the state as the file holds it; false when it cannot be read.
-    bool ReadState(LoggerState& state);
+    // The state as the file holds it; null when it cannot be read. Valid
+    // until the next call that reads the state.
+    const LoggerState* ReadState();
     // Runs `change` on the state the file holds and saves it, all under the
     // state lock: `success` once saved, `failure` when the state cannot be
     // read or saved (the file is then as it was). `change` returns 0 to save,

@@ -23,16 +23,15 @@ Orlog7Result ORLOG7_CALL KZ_ORLOG7_SETTING_DEVICE(
         s.vibration = vibration;
         s.tag = tag;
         s.minSpeedLimit = minSpeedLimit;
-        if (userPoints == nullptr) {
-            return code::kUserPointDataError;
+        if (userPoints != nullptr) {
+            std::memcpy(s.userPoints.data(), userPoints,
+                        sizeof(UserPointTable));  // the caller's table lives for this call only
         }
-        std::memcpy(s.userPoints.data(), userPoints,
-                    sizeof(UserPointTable));  // the caller's table lives for this call only
         s.intoIdleTimer = intoIdleTimer;
         s.tagMode = tagMode;
         s.timeZone = timeZone;
         s.carSpeedLimit = carSpeedLimit;
-        return logger.WriteSettings(port, s, CodePageToUtf8(waveFilePath));
+        return logger.WriteSettings(port, s, CodePageToUtf8(waveFilePath), userPoints != nullptr);
     });
 }
 

@@ -1,79 +1,97 @@
 #include "Win32MachineLocks.h"
 
-#include <initializer_list>
-#include <string>
+#include "Win32FileSystem.h"
 
 namespace orlog7emu {
 
 namespace {
 
-// Global\: one logger for the whole computer, whichever session runs the tool.
-constexpr wchar_t kStateMutexName[] = L"Global\\Vantrel.ORLOG7Emulator.State";
-constexpr wchar_t kPortNamePrefix[] = L"Global\\Vantrel.ORLOG7Emulator.COM";
+constexpr DWORD kStateByte = 0;
 // A holder that keeps the state longer than this is taken to be hung.
 constexpr DWORD kStateLockTimeoutMs = 30000;
-
-// Open to every user, so that another account's tool meets the same objects.
-HANDLE CreateSharedMutex(const std::wstring& name) {
-    SECURITY_DESCRIPTOR descriptor;
-    InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
-    SetSecurityDescriptorDacl(&descriptor, TRUE, nullptr, FALSE);
-    SECURITY_ATTRIBUTES attributes{sizeof attributes, &descriptor, FALSE};
-    return CreateMutexW(&attributes, FALSE, name.c_str());
-}
+constexpr DWORD kStateLockPollMs = 5;
 
 }  // namespace
 
+std::string LockFilePath(const std::string& stateFile) {
+    return stateFile + ".lock";
+}
+
 Win32MachineLocks::~Win32MachineLocks() {
-    for (HANDLE handle : {portHold_, stateMutex_}) {
-        if (handle != nullptr) {
-            CloseHandle(handle);
-        }
+    if (file_ != INVALID_HANDLE_VALUE) {
+        CloseHandle(file_);
     }
 }
 
+bool Win32MachineLocks::Open() {
+    if (file_ != INVALID_HANDLE_VALUE) {
+        return true;
+    }
+    const std::string folder = ParentDirectory(path_);
+    const std::wstring name = SystemPath(path_);
+    if (name.empty() || (!folder.empty() && !fs_.CreateDirectories(folder))) {
+        return false;
+    }
+    file_ = CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE,
+                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                        OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return file_ != INVALID_HANDLE_VALUE;
+}
+
+bool Win32MachineLocks::LockByte(DWORD offset, DWORD flags) {
+    OVERLAPPED at{};
+    at.Offset = offset;
+    return LockFileEx(file_, flags | LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &at) != 0;
+}
+
+void Win32MachineLocks::UnlockByte(DWORD offset) {
+    OVERLAPPED at{};
+    at.Offset = offset;
+    UnlockFileEx(file_, 0, 1, 0, &at);
+}
+
+// Polled: a lock that waits with a time-out needs asynchronous file calls.
 bool Win32MachineLocks::LockState() {
-    if (stateMutex_ == nullptr) {
-        stateMutex_ = CreateSharedMutex(kStateMutexName);
-        if (stateMutex_ == nullptr) {
+    if (!Open()) {
+        return false;
+    }
+    const DWORD start = GetTickCount();
+    while (!LockByte(kStateByte, LOCKFILE_FAIL_IMMEDIATELY)) {
+        if (GetLastError() != ERROR_LOCK_VIOLATION) {
+            if (heldPort_ == 0) {  // the handle may have gone with its volume: open anew next time
+                CloseHandle(file_);
+                file_ = INVALID_HANDLE_VALUE;
+            }
             return false;
         }
+        if (GetTickCount() - start >= kStateLockTimeoutMs) {
+            return false;
+        }
+        Sleep(kStateLockPollMs);
     }
-    // Abandoned: its holder died; the state file is whole all the same, as
-    // every save replaces it in one step.
-    const DWORD waited = WaitForSingleObject(stateMutex_, kStateLockTimeoutMs);
-    return waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
+    return true;
 }
 
 void Win32MachineLocks::UnlockState() {
-    ReleaseMutex(stateMutex_);
+    UnlockByte(kStateByte);
 }
 
+// Callers hold the state lock, so two cannot race here.
 bool Win32MachineLocks::HoldPort(uint8_t port) {
-    if (portHold_ != nullptr) {
+    if (heldPort_ != 0) {
         return true;
     }
-    const std::wstring name =
-        kPortNamePrefix + std::to_wstring(port / 10) + std::to_wstring(port % 10);
-    // The object lives while a handle to it is open: if it already exists,
-    // another process holds the port. Callers hold the state lock, so two
-    // cannot race here.
-    HANDLE hold = CreateSharedMutex(name);
-    if (hold == nullptr) {
-        return false;
+    if (!Open() || !LockByte(port, LOCKFILE_FAIL_IMMEDIATELY)) {
+        return false;  // another program holds it
     }
-    if (GetLastError() == ERROR_ALREADY_EXISTS) {
-        CloseHandle(hold);
-        return false;
-    }
-    portHold_ = hold;
+    heldPort_ = port;
     return true;
 }
 
 void Win32MachineLocks::ReleasePort() {
-    if (portHold_ != nullptr) {
-        CloseHandle(portHold_);
-        portHold_ = nullptr;
+    if (heldPort_ != 0) {
+        UnlockByte(heldPort_);
+        heldPort_ = 0;
     }
 }
 

@@ -4,23 +4,37 @@
 //   orlog7-fixtures waves <folder>           the voice prompts, VP01..VP08.wav
 //
 // Builds for the host and for Windows (an end-to-end rig can run it under
-// Wine with Windows paths). Missing folders are created.
-#include <cerrno>
+// Wine with Windows paths of any length). Missing folders are created. It
+// writes through the emulator's own file system of its platform.
 #include <cstdio>
 #include <cstring>
 #include <string>
-#ifdef _WIN32
-#include <direct.h>
-#else
-#include <sys/stat.h>
-#endif
 
 #include "FirmwareImage.h"
 #include "WavePrompts.h"
+#ifdef _WIN32
+#include "TextConversion.h"
+#include "Win32FileSystem.h"
+#else
+#include "PosixFileSystem.h"
+#endif
 
 namespace {
 
 using namespace orlog7emu;
+
+#ifdef _WIN32
+using PlatformFileSystem = Win32FileSystem;
+// Arguments come in the system code page; the file system takes UTF-8.
+std::string PathArgument(const char* argument) {
+    return CodePageToUtf8(argument);
+}
+#else
+using PlatformFileSystem = PosixFileSystem;
+std::string PathArgument(const char* argument) {
+    return argument;
+}
+#endif
 
 int Usage() {
     std::fprintf(stderr,
@@ -31,42 +45,15 @@ int Usage() {
     return 2;
 }
 
-bool MakeFolder(const std::string& path) {
-#ifdef _WIN32
-    return _mkdir(path.c_str()) == 0 || errno == EEXIST;
-#else
-    return mkdir(path.c_str(), 0755) == 0 || errno == EEXIST;
-#endif
-}
-
-bool MakeFolders(const std::string& path) {
-    if (path.empty()) {
-        return true;
-    }
-    const std::string parent = ParentDirectory(path);
-    if (!parent.empty() && parent != path && !MakeFolders(parent)) {
-        return false;
-    }
-    return MakeFolder(path);
-}
-
-bool WriteWhole(const std::string& path, const Bytes& data) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) {
-        return false;
-    }
-    const bool written = std::fwrite(data.data(), 1, data.size(), file) == data.size();
-    return std::fclose(file) == 0 && written;
-}
-
-int WriteImage(const std::string& path, const std::string& version) {
+int WriteImage(FileSystem& fs, const std::string& path, const std::string& version) {
     if (!IsValidFirmwareVersion(version)) {
         std::fprintf(stderr,
                      "orlog7-fixtures: version \"%s\" is not 1 to %u printable characters\n",
                      version.c_str(), static_cast<unsigned>(kFirmwareVersionMaxLength));
         return 1;
     }
-    if (!MakeFolders(ParentDirectory(path)) || !WriteWhole(path, BuildImage(version))) {
+    if (!fs.CreateDirectories(ParentDirectory(path)) ||
+        !fs.WriteFileAtomic(path, BuildImage(version))) {
         std::fprintf(stderr, "orlog7-fixtures: cannot write %s\n", path.c_str());
         return 1;
     }
@@ -74,14 +61,14 @@ int WriteImage(const std::string& path, const std::string& version) {
     return 0;
 }
 
-int WriteWaves(const std::string& folder) {
-    if (!MakeFolders(folder)) {
+int WriteWaves(FileSystem& fs, const std::string& folder) {
+    if (!fs.CreateDirectories(folder)) {
         std::fprintf(stderr, "orlog7-fixtures: cannot create %s\n", folder.c_str());
         return 1;
     }
     for (size_t i = 0; i < WavePromptCount(); ++i) {
         const std::string path = JoinPath(folder, WavePromptAt(i).fileName);
-        if (!WriteWhole(path, MakePromptWave(i))) {
+        if (!fs.WriteFileAtomic(path, MakePromptWave(i))) {
             std::fprintf(stderr, "orlog7-fixtures: cannot write %s\n", path.c_str());
             return 1;
         }
@@ -93,11 +80,12 @@ int WriteWaves(const std::string& folder) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    PlatformFileSystem fs;
     if (argc == 4 && std::strcmp(argv[1], "image") == 0) {
-        return WriteImage(argv[2], argv[3]);
+        return WriteImage(fs, PathArgument(argv[2]), argv[3]);
     }
     if (argc == 3 && std::strcmp(argv[1], "waves") == 0) {
-        return WriteWaves(argv[2]);
+        return WriteWaves(fs, PathArgument(argv[2]));
     }
     return Usage();
 }

@@ -6,10 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "Clock.h"
 #include "EmulatorConfig.h"
@@ -39,18 +41,28 @@ class MemoryFileSystem : public FileSystem {
 public:
     bool IsDirectory(const std::string& path) const override { return dirs.count(path) != 0; }
 
-    ReadStatus ReadFile(const std::string& path, size_t maxBytes, Bytes& out) const override {
-        if (dirs.count(path))
-            return ReadStatus::IsDirectory;
-        if (unreadable.count(path))
-            return ReadStatus::OpenFailed;
-        const auto it = files.find(path);
-        if (it == files.end())
-            return ReadStatus::NotFound;
-        if (it->second.size() > maxBytes)
+    ReadStatus ReadFile(const std::string& path, size_t maxBytes, Bytes& out,
+                        FileStamp* stamp = nullptr) const override {
+        ++reads;
+        const ReadStatus status = Find(path);
+        if (status != ReadStatus::Ok)
+            return status;
+        if (files.at(path).size() > maxBytes)
             return ReadStatus::TooLarge;
-        out = it->second;
+        out = files.at(path);
+        if (stamp != nullptr)
+            Stamp(path, *stamp);
         return ReadStatus::Ok;
+    }
+
+    ReadStatus Stamp(const std::string& path, FileStamp& stamp) const override {
+        const ReadStatus status = Find(path);
+        if (status == ReadStatus::Ok) {
+            stamp.index = std::hash<std::string>()(path);
+            stamp.writeTime = versions.count(path) ? versions.at(path) : 0;
+            stamp.size = files.at(path).size();
+        }
+        return status;
     }
 
     bool WriteFileAtomic(const std::string& path, const Bytes& data) override {
@@ -58,34 +70,54 @@ public:
         if (failWrites || !IsDirectory(ParentDirectory(path)))
             return false;
         files[path] = data;
+        ++versions[path];
         return true;
     }
 
-    bool RenameFile(const std::string& from, const std::string& to) override {
+    void RemoveLeftoverTemporaries(const std::string& folder) override {
+        cleanedFolders.push_back(folder);
+    }
+
+    RenameStatus RenameFile(const std::string& from, const std::string& to) override {
         const auto it = files.find(from);
-        if (failWrites || it == files.end() || files.count(to) || !IsDirectory(ParentDirectory(to)))
-            return false;
+        if (files.count(to))
+            return RenameStatus::TargetExists;
+        if (failWrites || it == files.end() || !IsDirectory(ParentDirectory(to)))
+            return RenameStatus::Failed;
         files[to] = it->second;
         files.erase(from);
-        return true;
+        ++versions[to];
+        return RenameStatus::Done;
     }
 
-    bool SameFile(const std::string& a, const std::string& b) const override {
-        return files.count(a) != 0 && a == b;
-    }
+    std::map<std::string, Bytes> files;
+    std::map<std::string, uint64_t> versions;  // each write makes a new one
+    std::set<std::string> dirs;
+    std::set<std::string> unreadable;
+    std::set<std::string> away;  // on a drive or share that is not there
+    bool failWrites = false;
+    int writes = 0;
+    mutable int reads = 0;
+    std::vector<std::string> cleanedFolders;
 
-    bool CreateDirectories(const std::string& path) override {
+protected:
+    bool MakeDirectory(const std::string& path) override {
         if (failWrites)
-            return IsDirectory(path);
+            return false;
         dirs.insert(path);
         return true;
     }
 
-    std::map<std::string, Bytes> files;
-    std::set<std::string> dirs;
-    std::set<std::string> unreadable;
-    bool failWrites = false;
-    int writes = 0;
+private:
+    ReadStatus Find(const std::string& path) const {
+        if (away.count(path))
+            return ReadStatus::VolumeAway;
+        if (dirs.count(path))
+            return ReadStatus::IsDirectory;
+        if (unreadable.count(path))
+            return ReadStatus::OpenFailed;
+        return files.count(path) ? ReadStatus::Ok : ReadStatus::NotFound;
+    }
 };
 
 // The computer's named objects: which ports are held, by any process.
@@ -150,9 +182,11 @@ struct LoggerRig {
     }
     // The logger's state as the file holds it.
     LoggerState Saved() {
-        LoggerState state;
-        EXPECT_EQ(StateStore(fs, kStatePath).Load(kTestNow, state), StateFile::Loaded);
-        return state;
+        StateStore saved(fs, kStatePath);
+        StateFile status = StateFile::Unreadable;
+        const LoggerState* state = saved.Load(kTestNow, &status);
+        EXPECT_EQ(status, StateFile::Loaded);
+        return state != nullptr ? *state : LoggerState();
     }
 
     EmulatorConfig config;

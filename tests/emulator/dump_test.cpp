@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "Crc32.h"
 #include "DumpFormat.h"
 #include "EmulatorFakes.h"
 #include "PosixFileSystem.h"
@@ -112,6 +113,45 @@ TEST(Dump, ADestinationThatIsAFolderGivesSixAndLeavesNoTemporary) {
     EXPECT_EQ(rig.logger.DumpLog(5, path), code::kCannotBuildDumpFile);
     EXPECT_EQ(Names(rig.folder.Path()), (std::vector<std::string>{"state", "taken"}));
     EXPECT_TRUE(rig.fs.IsDirectory(path + "/inside"));
+}
+
+// A kill can cut a save short after its temporary file was made; the next
+// change removes such leftovers from the state's folder, and nothing else.
+TEST(Dump, TheNextChangeRemovesLeftoversOfCutShortSaves) {
+    PosixRig rig;
+    const std::string state = rig.folder.Path() + "/state";
+    for (const char* name : {".or7-a1B2c3", ".or7-zzzzzz", ".or7-keeps-it", "notes.txt"})
+        ASSERT_TRUE(rig.fs.WriteFileAtomic(state + "/" + name, Bytes(3, 1)));
+    ASSERT_EQ(rig.logger.EraseLog(5), code::kEraseSuccessful);
+    EXPECT_EQ(Names(state),
+              (std::vector<std::string>{".or7-keeps-it", "logger.state", "notes.txt"}));
+}
+
+// More records than the log holds is no dump of this logger; the count is
+// compared before it is multiplied (16 * 0x10000001 wraps to 16 in 32 bits).
+TEST(Dump, ARecordCountAboveTheCapacityIsRefused) {
+    for (const uint32_t count : {uint32_t{kLogCapacityRecords + 1}, uint32_t{0x10000001}}) {
+        const size_t records = count == 0x10000001 ? 1 : count;
+        Bytes bytes;
+        ByteWriter out(bytes);
+        out.Raw(reinterpret_cast<const uint8_t*>("OR7D"), 4);
+        out.U16(1);
+        out.U16(kFixRecordSize);
+        out.U32(count);
+        bytes.resize(kDumpHeaderSize + records * kFixRecordSize);  // the rest zero
+        out.U32(Crc32(bytes.data(), bytes.size()));
+        DumpContents contents;
+        EXPECT_FALSE(DecodeDump(bytes, contents)) << count;
+    }
+}
+
+TEST(Dump, TheChecksumIsZlibsCrc32) {
+    const std::string texts[] = {"", "123456789", "The quick brown fox jumps over the lazy dog"};
+    const uint32_t expected[] = {0, 0xCBF43926u, 0x414FA339u};
+    for (size_t i = 0; i < 3; ++i) {
+        const auto* data = reinterpret_cast<const uint8_t*>(texts[i].data());
+        EXPECT_EQ(Crc32(data, texts[i].size()), expected[i]) << texts[i];
+    }
 }
 
 TEST(Dump, AFailedWriteLeavesTheEarlierDumpWhole) {

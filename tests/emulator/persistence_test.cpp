@@ -97,8 +97,9 @@ TEST(Persistence, ABadStateFileIsSetAsideBeforeAFreshLoggerIsSaved) {
         LoggerRig rig;
         rig.fs.files[kStatePath] = c.bytes;
         // Reading changes nothing, even a bad file.
-        LoggerState loaded;
-        EXPECT_EQ(rig.store.Load(kTestNow, loaded), StateFile::Invalid) << c.name;
+        StateFile status = StateFile::Loaded;
+        rig.store.Load(kTestNow, &status);
+        EXPECT_EQ(status, StateFile::Invalid) << c.name;
         EXPECT_EQ(rig.fs.writes, 0) << c.name;
 
         ASSERT_EQ(rig.Logger().IntoDumpMode(5), code::kIntoDumpModeSuccessful) << c.name;
@@ -109,40 +110,89 @@ TEST(Persistence, ABadStateFileIsSetAsideBeforeAFreshLoggerIsSaved) {
     }
 }
 
+// Held open without sharing, or on a drive or share that is away for a
+// moment: not a missing file, so no fresh logger replaces it.
 TEST(Persistence, AnUnreadableStateFileIsLeftAloneAndAnswersFailures) {
-    LoggerRig rig;
-    rig.Logger().IntoDumpMode(5);
-    ASSERT_EQ(rig.Logger().SetSerialNumber(424242), code::kSerialNumberSet);
-    const Bytes before = rig.fs.files[kStatePath];
-    const int writes = rig.fs.writes;
-    rig.fs.unreadable.insert(kStatePath);  // held open elsewhere without sharing
+    for (const bool volumeAway : {false, true}) {
+        const std::string how = volumeAway ? "volume away" : "held open";
+        LoggerRig rig;
+        rig.Logger().IntoDumpMode(5);
+        ASSERT_EQ(rig.Logger().SetSerialNumber(424242), code::kSerialNumberSet);
+        const Bytes before = rig.fs.files[kStatePath];
+        const int writes = rig.fs.writes;
+        (volumeAway ? rig.fs.away : rig.fs.unreadable).insert(kStatePath);
 
+        LoggerSettings settings;
+        DeviceInfo info;
+        int32_t used = 0;
+        VirtualLogger& logger = rig.Logger();
+        EXPECT_EQ(logger.ReadSettings(5, settings), code::kDeviceNotReport) << how;
+        EXPECT_EQ(logger.ReadDeviceInfo(5, info), code::kCannotReadDeviceInfo) << how;
+        EXPECT_EQ(logger.ReadMemoryUsed(used), code::kDeviceNotReport) << how;
+        EXPECT_EQ(logger.DumpLog(5, kDumpPath), code::kCannotBuildDumpFile) << how;
+        EXPECT_EQ(logger.EraseLog(5), code::kDeviceNotReport) << how;
+        EXPECT_EQ(logger.WriteSettings(5, ToolSettings(), kWaveFolder), code::kSettingFail) << how;
+        EXPECT_EQ(logger.UpgradeFirmware(5, kImagePath), code::kCannotOpenBinFile) << how;
+        EXPECT_EQ(logger.ExitDumpMode(), kUnlistedFailure) << how;
+        EXPECT_TRUE(logger.InDumpMode()) << how;
+
+        // Nor can the next program make a fresh logger of it.
+        rig.Reopen();
+        int32_t found = 0;
+        EXPECT_EQ(rig.Logger().IntoDumpMode(5), code::kCannotIntoDumpMode) << how;
+        EXPECT_EQ(rig.Logger().AutoIntoDumpMode(found), code::kCannotIntoDumpMode) << how;
+        EXPECT_EQ(rig.fs.writes, writes) << how;
+        EXPECT_EQ(rig.fs.files[kStatePath], before) << how;
+
+        rig.fs.unreadable.clear();
+        rig.fs.away.clear();
+        ASSERT_EQ(rig.Logger().IntoDumpMode(5), code::kIntoDumpModeSuccessful) << how;
+        ASSERT_EQ(rig.Logger().ReadDeviceInfo(5, info), code::kReadDeviceInfoSuccessful) << how;
+        EXPECT_EQ(info.serialNumber, 424242u) << how;
+    }
+}
+
+// Within one program the state file is read again only when it changed:
+// another program's save, or an edit of the file.
+TEST(Persistence, AnUnchangedStateFileIsNotReadAgain) {
+    LoggerRig rig;
+    OtherProcess other(rig);
+    ASSERT_EQ(rig.Logger().IntoDumpMode(5), code::kIntoDumpModeSuccessful);
+    const int reads = rig.fs.reads;
     LoggerSettings settings;
     DeviceInfo info;
     int32_t used = 0;
-    VirtualLogger& logger = rig.Logger();
-    EXPECT_EQ(logger.ReadSettings(5, settings), code::kDeviceNotReport);
-    EXPECT_EQ(logger.ReadDeviceInfo(5, info), code::kCannotReadDeviceInfo);
-    EXPECT_EQ(logger.ReadMemoryUsed(used), code::kDeviceNotReport);
-    EXPECT_EQ(logger.DumpLog(5, kDumpPath), code::kCannotBuildDumpFile);
-    EXPECT_EQ(logger.EraseLog(5), code::kDeviceNotReport);
-    EXPECT_EQ(logger.WriteSettings(5, ToolSettings(), kWaveFolder), code::kSettingFail);
-    EXPECT_EQ(logger.UpgradeFirmware(5, kImagePath), code::kCannotOpenBinFile);
-    EXPECT_EQ(logger.ExitDumpMode(), kUnlistedFailure);
-    EXPECT_TRUE(logger.InDumpMode());
+    rig.Logger().ReadSettings(5, settings);
+    rig.Logger().ReadDeviceInfo(5, info);
+    rig.Logger().ReadMemoryUsed(used);
+    ASSERT_EQ(rig.Logger().SetSerialNumber(17), code::kSerialNumberSet);
+    rig.Logger().ReadDeviceInfo(5, info);
+    EXPECT_EQ(rig.fs.reads, reads);
+    EXPECT_EQ(info.serialNumber, 17u);
 
-    // Nor can the next program make a fresh logger of it.
-    rig.Reopen();
-    int32_t found = 0;
-    EXPECT_EQ(rig.Logger().IntoDumpMode(5), code::kCannotIntoDumpMode);
-    EXPECT_EQ(rig.Logger().AutoIntoDumpMode(found), code::kCannotIntoDumpMode);
-    EXPECT_EQ(rig.fs.writes, writes);
-    EXPECT_EQ(rig.fs.files[kStatePath], before);
-
-    rig.fs.unreadable.clear();
+    ASSERT_EQ(rig.Logger().ExitDumpMode(), code::kExitDumpModeSuccessful);
+    ASSERT_EQ(other.logger.IntoDumpMode(5), code::kIntoDumpModeSuccessful);
+    ASSERT_EQ(other.logger.EraseLog(5), code::kEraseSuccessful);
+    ASSERT_EQ(other.logger.ExitDumpMode(), code::kExitDumpModeSuccessful);
+    const int readsByOther = rig.fs.reads;
     ASSERT_EQ(rig.Logger().IntoDumpMode(5), code::kIntoDumpModeSuccessful);
-    ASSERT_EQ(rig.Logger().ReadDeviceInfo(5, info), code::kReadDeviceInfoSuccessful);
-    EXPECT_EQ(info.serialNumber, 424242u);
+    rig.Logger().ReadMemoryUsed(used);
+    EXPECT_EQ(used, 0);
+    EXPECT_EQ(rig.fs.reads, readsByOther + 1);
+}
+
+// However many bad files come in one second, each is set aside under a name
+// of its own.
+TEST(Persistence, BadStateFilesSetAsideInOneSecondAllKeepTheirOwnName) {
+    LoggerRig rig;
+    for (int n = 1; n <= 12; ++n) {
+        rig.fs.files[kStatePath] = Bytes(100, static_cast<uint8_t>(n));
+        ASSERT_EQ(rig.Reopen().IntoDumpMode(5), code::kIntoDumpModeSuccessful) << n;
+        const std::string aside =
+            SetAsidePath(kStatePath, kTestNow) + (n == 1 ? "" : "-" + std::to_string(n));
+        EXPECT_EQ(rig.fs.files[aside], Bytes(100, static_cast<uint8_t>(n))) << n;
+    }
+    EXPECT_EQ(rig.fs.cleanedFolders.back(), "/state");  // leftovers looked for under the lock
 }
 
 // Each change answers success only once saved; a failed save answers the
@@ -217,9 +267,9 @@ TEST(Persistence, SaveCreatesTheFolderAndReplacesTheFile) {
     StateStore store(fs, "/local/app/ORLOG7/logger.state");
     ASSERT_TRUE(store.Save(FactoryFreshState(kTestNow)));
     EXPECT_TRUE(fs.IsDirectory("/local/app/ORLOG7"));
-    LoggerState loaded;
-    EXPECT_EQ(store.Load(kTestNow, loaded), StateFile::Loaded);
-    EXPECT_EQ(loaded.loggedThrough, kTestNow);
+    StateFile status = StateFile::Unreadable;
+    EXPECT_EQ(store.Load(kTestNow, &status)->loggedThrough, kTestNow);
+    EXPECT_EQ(status, StateFile::Loaded);
 }
 
 }  // namespace

@@ -121,6 +121,14 @@ TEST(VirtualLoggerSettings, ValuesAreCheckedInArgumentOrderAroundTheWaveFolder) 
     EXPECT_EQ(rig.Logger().WriteSettings(5, s, "/g/abcd/NoSuchFolder"), code::kErrorWaveFilePath);
     s.vibration = 1;
     EXPECT_EQ(rig.Logger().WriteSettings(5, s, "/g/abcd/NoSuchFolder"), code::kSettingValueError);
+    // A missing user-point table answers 43 at its place, after the minimum speed.
+    s = ToolSettings();
+    s.intoIdleTimer = 0;
+    EXPECT_EQ(rig.Logger().WriteSettings(5, s, kWaveFolder, false), code::kUserPointDataError);
+    s.minSpeedLimit = 99;
+    EXPECT_EQ(rig.Logger().WriteSettings(5, s, kWaveFolder, false), code::kMinSpeedOver20Knot);
+    s.timeInterval = 5000;
+    EXPECT_EQ(rig.Logger().WriteSettings(5, s, kWaveFolder, false), code::kTimeIntervalOver3600);
     // A refused write keeps the old settings.
     LoggerSettings read{};
     rig.Logger().ReadSettings(5, read);

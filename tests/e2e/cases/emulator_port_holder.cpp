@@ -70,3 +70,19 @@ E2E_CASE(emulator_port_holder, one_program_holds_the_port_and_nothing_is_lost) {
     first->ExpectResultBox(1027, 42, "first: the serial number is assigned");
     first->ExpectResultBox(1014, 25, "first: exit dump mode");
 }
+
+// The port hold has the state file's scope: programs on two state files (two
+// users' own, say) are two loggers, each with its COM05.
+E2E_CASE(emulator_port_holder, the_hold_goes_with_the_state_file) {
+    const std::wstring folder = ctx.Paths().scratchRoot + L"\\" + e2e::Widen(ctx.Name());
+    std::unique_ptr<e2e::AppSession> first =
+        StartLinkedOnCom05(ctx, EmulatorWithState(folder + L"\\first\\logger.state"));
+    std::unique_ptr<e2e::AppSession> second =
+        StartLinkedOnCom05(ctx, EmulatorWithState(folder + L"\\second\\logger.state"));
+    first->ExpectResultBox(1013, "API-return", kIntoDumpMode, "first state file: into dump mode");
+    second->ExpectResultBox(1013, "API-return", kIntoDumpMode, "second state file: into dump mode");
+    first->SetFieldText(1026, L"4242");
+    first->ExpectResultBox(1027, "API-return", "41 return_setting_SN_successful",
+                           "first: serial number");
+    ExpectSerialNumber(ctx, *second, "0", "second: a logger of its own");
+}

@@ -9,6 +9,7 @@
 
 #include "AppSession.h"
 #include "EmulatorRig.h"
+#include "Files.h"
 #include "tests/common/ExpectedFieldTexts.h"
 #include "tests/common/ExpectedSettingsTexts.h"
 #include "Text.h"
@@ -20,18 +21,6 @@ const char kImageVersion[] = "V2.31";  // written by the fixture tool, not the f
 const wchar_t kSerialNumber[] = L"123456789";
 const wchar_t kSecondSerialNumber[] = L"987654321";
 const uint32_t kFactoryTrackStart = 1767254400;  // the oldest fix of a fresh logger
-
-bool ReadWholeFile(const std::wstring& path, std::string& bytes) {
-    FILE* file = _wfopen(path.c_str(), L"rb");
-    if (file == nullptr)
-        return false;
-    char chunk[65536];
-    size_t got = 0;
-    while ((got = fread(chunk, 1, sizeof chunk, file)) > 0)
-        bytes.append(chunk, got);
-    fclose(file);
-    return true;
-}
 
 uint32_t Le(const std::string& bytes, size_t offset, size_t size) {
     uint32_t value = 0;
@@ -92,7 +81,7 @@ long long ReadMemoryUsed(e2e::CaseContext& ctx, e2e::AppSession& app, const std:
 // The dump file: the header and records as emulator/README.md lays them out.
 void ExpectDumpFile(e2e::CaseContext& ctx, long long used) {
     std::string bytes;
-    ctx.Require(ReadWholeFile(kDumpPath, bytes), "the dump file exists");
+    ctx.Require(e2e::ReadWholeFile(kDumpPath, bytes), "the dump file exists");
     ctx.Expect(!e2e::Exists(kDumpPath + L".part"), "no temporary file is left");
     ctx.Require(bytes.size() >= 36, "dump file of " + std::to_string(bytes.size()) + " bytes");
     ctx.ExpectEq(bytes.substr(0, 4), std::string("OR7D"), "dump: magic");

@@ -2,6 +2,7 @@
 // start-up, so an ORLOG7_DLL.dll planted in the folder the tool is started
 // from is not linked, while the one beside the exe still is.
 #include "AppSession.h"
+#include "Files.h"
 #include "tests/common/ExpectedResults.h"
 #include "Text.h"
 
@@ -55,4 +56,37 @@ E2E_CASE(safe_loading, library_beside_exe_is_linked) {
     app.ExpectResultBox(1003, 13, "erase");
     const std::vector<e2e::LibraryEvent> calls = e2e::CallsOf(app.Fake().Take());
     ctx.Expect(calls.size() == 1 && calls[0].name == "KZ_ORLOG7_ERASE_All_DB", "erase called once");
+}
+
+// A damaged library gets the program's own answer and no box of the system's
+// ("bad image"), whatever the damage.
+E2E_CASE(safe_loading, damaged_library_gives_one_box) {
+    std::string library;
+    ctx.Require(e2e::ReadWholeFile(ctx.Paths().fakesDir + L"\\fake_orlog7_full.dll", library) &&
+                    library.size() > 4096,
+                "the fake library to damage was read");
+    const size_t peHeader =
+        static_cast<unsigned char>(library[0x3C]) | static_cast<unsigned char>(library[0x3D]) << 8;
+    ctx.Require(library.compare(peHeader, 4, std::string("PE\0\0", 4)) == 0, "a PE image");
+    std::string otherMachine = library;
+    otherMachine[peHeader + 4] = '\x64';  // IMAGE_FILE_MACHINE_AMD64: 0x8664
+    otherMachine[peHeader + 5] = '\x86';
+    const struct {
+        const char* what;
+        std::string bytes;
+    } damaged[] = {
+        {"not an image", "This is not a library.\r\n"},
+        {"cut short", library.substr(0, 4096)},
+        {"for another machine", otherMachine},
+    };
+    for (const auto& d : damaged) {
+        e2e::LaunchOptions options;
+        options.besideExe.push_back({L"ORLOG7_DLL.dll", d.bytes});
+        e2e::AppSession app(ctx, e2e::Library::None, options);
+        const e2e::CommandOutcome outcome = app.Click(1001);
+        ctx.Expect(outcome.returned, std::string(d.what) + ": the click returned");
+        if (ctx.ExpectEq(outcome.boxes.size(), 1u, std::string(d.what) + ": boxes"))
+            ctx.ExpectEq(outcome.boxes[0].text, e2e::Widen(expected::kCannotLink), d.what);
+        app.ExpectResultBox(1013, expected::kResultCaption, expected::kPleaseLink, d.what);
+    }
 }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "Files.h"
 #include "Text.h"
 #include "tests/common/ExpectedResults.h"
 #include "tests/common/ExpectedSettingsTexts.h"
@@ -35,10 +36,6 @@ bool RunTool(const std::wstring& exe, const std::wstring& arguments) {
     CloseHandle(info.hThread);
     CloseHandle(info.hProcess);
     return code == 0;
-}
-
-bool Exists(const std::wstring& path) {
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 void PrepareDriveG(CaseContext& ctx, const std::string& imageVersion) {

@@ -11,7 +11,6 @@ namespace e2e {
 
 // Runs a console tool to its end with its output discarded; true on exit code 0.
 bool RunTool(const std::wstring& exe, const std::wstring& arguments);
-bool Exists(const std::wstring& path);
 
 // Drive g: must be the run's own, still empty folder (run_e2e.sh maps it);
 // fills it as scripts/run does, with an image of `imageVersion`.

@@ -4,20 +4,15 @@
 
 #include <cstdio>
 
+#include "Files.h"
+
 namespace e2e {
 namespace {
 
 std::vector<std::string> ReadLines(const std::wstring& path) {
     std::vector<std::string> lines;
-    FILE* file = _wfopen(path.c_str(), L"rb");
-    if (file == nullptr)
-        return lines;
     std::string content;
-    char chunk[4096];
-    size_t got = 0;
-    while ((got = fread(chunk, 1, sizeof chunk, file)) > 0)
-        content.append(chunk, got);
-    fclose(file);
+    ReadWholeFile(path, content);
     size_t start = 0;
     while (start < content.size()) {
         size_t end = content.find('\n', start);
