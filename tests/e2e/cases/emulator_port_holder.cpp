@@ -79,10 +79,9 @@ E2E_CASE(emulator_port_holder, the_hold_goes_with_the_state_file) {
         StartLinkedOnCom05(ctx, EmulatorWithState(folder + L"\\first\\logger.state"));
     std::unique_ptr<e2e::AppSession> second =
         StartLinkedOnCom05(ctx, EmulatorWithState(folder + L"\\second\\logger.state"));
-    first->ExpectResultBox(1013, "API-return", kIntoDumpMode, "first state file: into dump mode");
-    second->ExpectResultBox(1013, "API-return", kIntoDumpMode, "second state file: into dump mode");
+    first->ExpectResultBox(1013, 24, "first state file: into dump mode");
+    second->ExpectResultBox(1013, 24, "second state file: into dump mode");
     first->SetFieldText(1026, L"4242");
-    first->ExpectResultBox(1027, "API-return", "41 return_setting_SN_successful",
-                           "first: serial number");
-    ExpectSerialNumber(ctx, *second, "0", "second: a logger of its own");
+    first->ExpectResultBox(1027, 41, "first: serial number");
+    ExpectSerialNumber(ctx, *second, 0, "second: a logger of its own");
 }
