@@ -47,11 +47,13 @@ const DLGTEMPLATE* DialogFitter::Prepare(HINSTANCE instance, UINT id, HWND owner
 void DialogFitter::Attach(HWND dialog) {
     dialog_ = dialog;
     TakeOverDpiChanges(dialog);
-    glyphs_.Apply(dialog);
+    glyphs_.Apply(dialog, template_);
     RECT units{0, 0, 4, 8};
     MapDialogRect(dialog, &units);
     FitToWorkArea(units.bottom);
-    PostMessageW(dialog, kRevealFocus, 0, 0);  // the initial focus
+    if (scroller_.Scrolls()) {
+        PostMessageW(dialog, kRevealFocus, 0, 0);  // the initial focus
+    }
 }
 
 void DialogFitter::FitToWorkArea(int lineHeight) {
@@ -91,7 +93,7 @@ void DialogFitter::OnDpiChanged(int dpi, const RECT* suggested) {
         DeleteObject(font_);
     }
     font_ = font;
-    glyphs_.Apply(dialog_);
+    glyphs_.Apply(dialog_, template_);
 
     const PixelSize size = DialogWindowSize(template_, units, dpi);
     RECT window{};

@@ -38,11 +38,14 @@ void DialogScroller::Fit(HWND dialog, const RECT& workArea, int lineHeight) {
     const int height = std::min(content_[kDown] + frameY + (across ? barY : 0), areaY);
     const int x = std::max<int>(workArea.left, std::min<int>(window.left, workArea.right - width));
     const int y = std::max<int>(workArea.top, std::min<int>(window.top, workArea.bottom - height));
-    SetWindowPos(dialog, nullptr, x, y, width, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE | (across || down ? SWP_FRAMECHANGED : 0));
     if (!across && !down) {
+        if (x != window.left || y != window.top) {
+            SetWindowPos(dialog, nullptr, x, y, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE);
+        }
         return;
     }
+    SetWindowPos(dialog, nullptr, x, y, width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     for (int axis : {kAcross, kDown}) {
         if (scrolls_[axis]) {
             position_[axis] = 0;

@@ -14,6 +14,7 @@ public:
     // reaches outside, cut to the area and given scroll bars where it is
     // larger. `lineHeight`: pixels per scroll line (the font's height).
     void Fit(HWND dialog, const RECT& workArea, int lineHeight);
+    bool Scrolls() const { return scrolls_[kAcross] || scrolls_[kDown]; }
     // Back to the whole size, unscrolled and without scroll bars (before the
     // dialog is laid out anew).
     void Reset();

@@ -1,5 +1,6 @@
 #include "app/FontTrials.h"
 
+#include "app/GlyphFallback.h"
 #include "app/ReferenceReadouts.h"
 #include "app/TextConversion.h"
 
@@ -83,6 +84,12 @@ bool FontTrials::IsInstalled(const std::string& face) const {
 
 bool FontTrials::Fits(const DialogTemplate::Item& item, const std::wstring& text,
                       BaseUnits units) const {
+    // Chinese texts ("確定") come in their own face where this one has no
+    // glyphs (GlyphFallback); measuring them here would only load the
+    // linked font, a large one, at every start.
+    if (HasIdeographs(text)) {
+        return true;
+    }
     const int width = MulDiv(item.cx, units.x, 4);
     const int height = MulDiv(item.cy, units.y, 8);
     if (IsPushButton(item)) {
@@ -93,6 +100,13 @@ bool FontTrials::Fits(const DialogTemplate::Item& item, const std::wstring& text
     }
     if (IsLeftText(item)) {
         // A static wraps at word breaks; what does not fit its height is cut.
+        // One line that is narrow enough needs no breaking (the quick case).
+        SIZE line{};
+        if (text.find_first_of(L"&\t\r\n") == std::wstring::npos &&
+            GetTextExtentPoint32W(dc_, text.c_str(), static_cast<int>(text.size()), &line) &&
+            line.cx <= width && line.cy <= height) {
+            return true;
+        }
         const UINT prefix = (item.style & SS_NOPREFIX) != 0 ? DT_NOPREFIX : 0;
         RECT need{0, 0, width, height};
         DrawTextW(dc_, text.c_str(), -1, &need,

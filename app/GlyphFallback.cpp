@@ -12,8 +12,8 @@ const wchar_t* const kChineseFaces[] = {
     L"Noto Serif CJK TC", L"Microsoft JhengHei", L"Noto Sans CJK TC", L"WenQuanYi Zen Hei",
 };
 
-bool IsIdeographic(wchar_t ch) {
-    return ch >= 0x2E80;
+bool IsIdeograph(wchar_t ch) {
+    return ch >= 0x2E80;  // CJK radicals onwards
 }
 
 // The pixels `ch` inks, drawn black on white in a 64-pixel square.
@@ -45,13 +45,22 @@ std::vector<bool> Ink(HDC dc, wchar_t ch) {
 
 }  // namespace
 
+bool HasIdeographs(const std::wstring& text) {
+    for (wchar_t ch : text) {
+        if (IsIdeograph(ch)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool DrawsText(HFONT font, const std::wstring& text) {
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ previous = SelectObject(dc, font);
     const std::vector<bool> missing = Ink(dc, L'\x0378');  // no font has it
     bool draws = true;
     for (wchar_t ch : text) {
-        if (!draws || !IsIdeographic(ch)) {
+        if (!draws || !IsIdeograph(ch)) {
             continue;
         }
         const std::vector<bool> ink = Ink(dc, ch);
@@ -68,19 +77,22 @@ GlyphFallback::~GlyphFallback() {
     }
 }
 
-void GlyphFallback::Apply(HWND dialog) {
-    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(child)) + 1, L'\0');
-        caption.resize(static_cast<std::size_t>(
-            GetWindowTextW(child, &caption[0], static_cast<int>(caption.size()))));
-        bool ideographic = false;
-        for (wchar_t ch : caption) {
-            ideographic = ideographic || IsIdeographic(ch);
+void GlyphFallback::Apply(HWND dialog, const DialogTemplate& layout) {
+    // The children stand in the template's order; only a text with Chinese
+    // characters can need another face.
+    HWND child = GetWindow(dialog, GW_CHILD);
+    for (const DialogTemplate::Item& item : layout.Items()) {
+        if (child == nullptr) {
+            break;
         }
-        HFONT current = reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0));
+        HWND control = child;
+        child = GetWindow(child, GW_HWNDNEXT);
+        if (!HasIdeographs(item.text)) {
+            continue;
+        }
+        HFONT current = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
         LOGFONTW logFont{};
-        if (!ideographic || current == nullptr || DrawsText(current, caption) ||
+        if (current == nullptr || DrawsText(current, item.text) ||
             GetObjectW(current, sizeof logFont, &logFont) == 0) {
             continue;
         }
@@ -88,9 +100,9 @@ void GlyphFallback::Apply(HWND dialog) {
             lstrcpynW(logFont.lfFaceName, face, LF_FACESIZE);
             logFont.lfCharSet = DEFAULT_CHARSET;
             HFONT candidate = CreateFontIndirectW(&logFont);
-            if (candidate != nullptr && DrawsText(candidate, caption)) {
+            if (candidate != nullptr && DrawsText(candidate, item.text)) {
                 fonts_.push_back(candidate);
-                SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(candidate), TRUE);
+                SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(candidate), TRUE);
                 break;
             }
             DeleteObject(candidate);

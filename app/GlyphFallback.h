@@ -9,7 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "app/DialogTemplate.h"
+
 namespace vantrel {
+
+// Chinese (and other ideographic) characters in `text`.
+bool HasIdeographs(const std::wstring& text);
 
 // True when `font` draws every character of `text` as a glyph of its own
 // (through the system's font links too), not as the missing-glyph box.
@@ -22,9 +27,9 @@ public:
     GlyphFallback(const GlyphFallback&) = delete;
     GlyphFallback& operator=(const GlyphFallback&) = delete;
 
-    // Gives each child of `dialog` whose text its font cannot draw a font
-    // that can. The fonts live until this object goes.
-    void Apply(HWND dialog);
+    // Gives each child of `dialog` (made from `layout`) whose text its font
+    // cannot draw a font that can. The fonts live until this object goes.
+    void Apply(HWND dialog, const DialogTemplate& layout);
 
 private:
     std::vector<HFONT> fonts_;
