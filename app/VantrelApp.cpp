@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include <cwchar>
+#include <string>
 
 #include "app/VantrelDlg.h"
 
@@ -24,12 +24,19 @@ LibraryBinding& DeviceLibrary() {
 // this on Windows just as "" does, and also under Wine, which takes "" as
 // no setting at all and keeps searching the current directory.
 void RemoveCurrentDirectoryFromDllSearch() {
-    wchar_t folder[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(nullptr, folder, MAX_PATH);
-    wchar_t* slash = length > 0 && length < MAX_PATH ? wcsrchr(folder, L'\\') : nullptr;
-    if (slash != nullptr) {
-        slash[1] = L'\0';  // keep the backslash: "C:" alone would be drive-relative
-        SetDllDirectoryW(folder);
+    // The exe's path may be longer than MAX_PATH: grow until it fits.
+    std::wstring path(MAX_PATH, L'\0');
+    DWORD length = 0;
+    while ((length = GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size()))) ==
+               path.size() &&
+           path.size() < 32768) {
+        path.resize(path.size() * 2);
+    }
+    const std::size_t slash =
+        length > 0 && length < path.size() ? path.find_last_of(L'\\', length) : std::wstring::npos;
+    if (slash != std::wstring::npos) {
+        path.resize(slash + 1);  // keep the backslash: "C:" alone would be drive-relative
+        SetDllDirectoryW(path.c_str());
     } else {
         SetDllDirectoryW(L"");
     }
