@@ -1,7 +1,7 @@
 #include "app/DialogFitter.h"
 
 #include "app/FontTrials.h"
-#include "app/TextConversion.h"
+#include "devicelib/TextConversion.h"
 
 namespace vantrel {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "app/GlyphFallback.h"
 #include "app/ReferenceReadouts.h"
-#include "app/TextConversion.h"
+#include "devicelib/TextConversion.h"
 
 namespace vantrel {
 namespace {

@@ -1,7 +1,7 @@
 #include "app/PortSelector.h"
 
 #include "app/PortList.h"
-#include "app/TextConversion.h"
+#include "devicelib/TextConversion.h"
 
 namespace vantrel {
 

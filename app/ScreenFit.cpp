@@ -1,7 +1,7 @@
 #include "app/ScreenFit.h"
 
 #include "app/FontTrials.h"
-#include "app/TextConversion.h"
+#include "devicelib/TextConversion.h"
 #include "res/resource.h"
 
 namespace vantrel {

@@ -10,7 +10,7 @@ add_executable(Vantrel WIN32
   ${CMAKE_CURRENT_SOURCE_DIR}/PortSelector.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/ScreenFit.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/TerminateHandler.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/TextConversion.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/SystemCodePage.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/VantrelApp.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/VantrelDlg.cpp
   ${PROJECT_SOURCE_DIR}/devicelib/TextConversion.cpp

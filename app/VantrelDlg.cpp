@@ -4,7 +4,7 @@
 #include "app/CommandRoutes.h"
 #include "app/PortList.h"
 #include "app/PortSelector.h"
-#include "app/TextConversion.h"
+#include "devicelib/TextConversion.h"
 #include "res/resource.h"
 
 namespace vantrel {

@@ -13,7 +13,7 @@ namespace vantrel {
 std::string LibraryText(const char* buffer, std::size_t capacity);
 
 // Converts a text of the system code page to UTF-8. A link-time seam: each
-// program links the decoder of its platform, app/TextConversion.cpp in the
+// program links the decoder of its platform, app/SystemCodePage.cpp in the
 // Windows program, tests/stubs/HostCodePage.cpp in the host tests.
 std::string SystemCodePageToUtf8(const std::string& text);
 

@@ -1,6 +1,6 @@
 // The decoder the operations declare (operations/LibraryText.h): the
 // library's texts are in the system code page.
-#include "app/TextConversion.h"
+#include "devicelib/TextConversion.h"
 #include "operations/LibraryText.h"
 
 namespace vantrel {
