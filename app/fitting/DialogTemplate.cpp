@@ -6,13 +6,6 @@
 namespace vantrel {
 namespace {
 
-// The predefined control classes an item may name by atom (0x0080 on).
-const wchar_t* PredefinedClass(uint16_t atom) {
-    static const wchar_t* const kClasses[] = {L"Button",  L"Edit",      L"Static",
-                                              L"ListBox", L"ScrollBar", L"ComboBox"};
-    return atom >= 0x0080 && atom < 0x0086 ? kClasses[atom - 0x0080] : L"";
-}
-
 // Reads little-endian fields. A read that would pass the end reads zeros and
 // fails the whole reading; the position never passes the end.
 class Reader {
@@ -22,44 +15,34 @@ public:
     std::size_t At() const { return at_; }
     bool Ok() const { return ok_; }
     void AlignToDword() { at_ = std::min((at_ + 3) & ~std::size_t{3}, size_); }
-
+    void Skip(std::size_t count) {
+        ok_ = ok_ && count <= size_ - at_;
+        at_ += ok_ ? count : 0;
+    }
     uint32_t Number(std::size_t width) {
-        uint32_t value = 0;
         const std::size_t from = at_;
         Skip(width);
-        for (std::size_t i = 0; i < width; ++i) {
-            value |= ok_ ? static_cast<uint32_t>(bytes_[from + i]) << (8 * i) : 0;
+        uint32_t value = 0;
+        for (std::size_t i = 0; ok_ && i < width; ++i) {
+            value |= static_cast<uint32_t>(bytes_[from + i]) << (8 * i);
         }
         return value;
     }
     uint16_t Word() { return static_cast<uint16_t>(Number(2)); }
-    uint32_t Dword() { return Number(4); }
     int Short() { return static_cast<int16_t>(Word()); }
-    void Skip(std::size_t count) {
-        if (!ok_ || count > size_ - at_) {
-            ok_ = false;
-            return;
-        }
-        at_ += count;
-    }
-    // A zero-terminated UTF-16 string.
-    std::wstring String() {
+    std::wstring String() {  // zero-terminated UTF-16
         std::wstring text;
         for (uint16_t ch = Word(); ok_ && ch != 0; ch = Word()) {
             text.push_back(static_cast<wchar_t>(ch));
         }
         return text;
     }
-    // A string, or an ordinal (0xFFFF and a WORD) given back in `ordinal`
-    // with an empty string.
+    // A string, or an ordinal (0xFFFF and a WORD) given back in `ordinal`.
     std::wstring StringOrOrdinal(uint16_t* ordinal) {
-        *ordinal = 0;
-        if (size_ - at_ >= 2 && bytes_[at_] == 0xFF && bytes_[at_ + 1] == 0xFF) {
-            Skip(2);
-            *ordinal = Word();
-            return std::wstring();
-        }
-        return String();
+        const bool isOrdinal = size_ - at_ >= 2 && bytes_[at_] == 0xFF && bytes_[at_ + 1] == 0xFF;
+        Skip(isOrdinal ? 2 : 0);
+        *ordinal = isOrdinal ? Word() : 0;
+        return isOrdinal ? std::wstring() : String();
     }
 
 private:
@@ -78,30 +61,25 @@ DialogTemplate::DialogTemplate(const uint8_t* bytes, std::size_t size)
     }
 }
 
-DialogFont DialogTemplate::Font() const {
-    return {face_, points_};
-}
-
 bool DialogTemplate::Read() {
     constexpr uint32_t kSetFont = 0x40;  // DS_SETFONT
+    static const wchar_t* const kClasses[] = {L"Button",  L"Edit",      L"Static",
+                                              L"ListBox", L"ScrollBar", L"ComboBox"};
     Reader read(bytes_, size_);
     if (read.Word() != 1 || read.Word() != 0xFFFF) {
         return false;  // only DIALOGEX templates
     }
-    read.Dword();  // help id
-    exStyle_ = read.Dword();
-    style_ = read.Dword();
+    read.Skip(4);  // help id
+    exStyle_ = read.Number(4);
+    style_ = read.Number(4);
     const uint16_t count = read.Word();
     read.Skip(4);  // x, y
     cx_ = read.Short();
     cy_ = read.Short();
-    uint16_t ordinal = 0;
-    read.StringOrOrdinal(&ordinal);  // menu
-    read.StringOrOrdinal(&ordinal);  // class
-    read.String();                   // caption
-    if ((style_ & kSetFont) == 0) {
-        return false;
-    }
+    uint16_t atom = 0;
+    read.StringOrOrdinal(&atom);  // menu
+    read.StringOrOrdinal(&atom);  // class
+    read.String();                // caption
     fontAt_ = read.At();
     points_ = read.Word();
     read.Skip(4);  // weight, italic, character set
@@ -113,21 +91,21 @@ bool DialogTemplate::Read() {
         read.AlignToDword();
         Item item;
         read.Skip(8);  // help id, extended style
-        item.style = read.Dword();
+        item.style = read.Number(4);
         item.x = read.Short();
         item.y = read.Short();
         item.cx = read.Short();
         item.cy = read.Short();
-        item.id = static_cast<int32_t>(read.Dword());
-        item.className = read.StringOrOrdinal(&ordinal);
-        if (ordinal != 0) {
-            item.className = PredefinedClass(ordinal);
+        item.id = static_cast<int32_t>(read.Number(4));
+        item.className = read.StringOrOrdinal(&atom);
+        if (atom >= 0x0080 && atom < 0x0086) {
+            item.className = kClasses[atom - 0x0080];
         }
-        item.text = read.StringOrOrdinal(&ordinal);
+        item.text = read.StringOrOrdinal(&atom);
         read.Skip(read.Word());  // creation data
         items_.push_back(item);
     }
-    return read.Ok();
+    return read.Ok() && (style_ & kSetFont) != 0;
 }
 
 std::vector<uint32_t> DialogTemplate::WithFont(const std::wstring& face, int points) const {

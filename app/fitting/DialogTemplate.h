@@ -1,7 +1,6 @@
-// A DIALOGEX template read in place from its bytes: the frame, the font and
-// the items, which is what a dialog is measured from before it exists. Safe
-// on any bytes: a template that is not whole is not Valid(). Also makes a
-// copy with another face and point size, to create the dialog from.
+// A DIALOGEX template read in place from its bytes, safe on any bytes (one
+// that is not whole is not Valid()): what a dialog is measured from before
+// it exists, and the copy with another font it can be created from.
 #ifndef VANTREL_APP_FITTING_DIALOGTEMPLATE_H
 #define VANTREL_APP_FITTING_DIALOGTEMPLATE_H
 
@@ -25,19 +24,16 @@ public:
     };
 
     DialogTemplate() = default;
-    // `bytes` must outlive the object (a resource lives as long as the program).
-    DialogTemplate(const uint8_t* bytes, std::size_t size);
+    DialogTemplate(const uint8_t* bytes, std::size_t size);  // bytes that outlive it
 
     bool Valid() const { return bytes_ != nullptr; }
     uint32_t Style() const { return style_; }
     uint32_t ExStyle() const { return exStyle_; }
     int Width() const { return cx_; }
     int Height() const { return cy_; }
-    DialogFont Font() const;
+    DialogFont Font() const { return {face_, points_}; }
     const std::vector<Item>& Items() const { return items_; }
-
-    // The whole template with another face and point size (weight, italic and
-    // character set as they are), as DWORDs: a template must be DWORD-aligned.
+    // The whole template with another face and point size, DWORD-aligned.
     std::vector<uint32_t> WithFont(const std::wstring& face, int points) const;
 
 private:
@@ -49,8 +45,7 @@ private:
     int cx_ = 0, cy_ = 0;
     std::wstring face_;
     int points_ = 0;
-    std::size_t fontAt_ = 0;   // where the font block starts
-    std::size_t itemsAt_ = 0;  // the first item, DWORD-aligned
+    std::size_t fontAt_ = 0, itemsAt_ = 0;  // the font block; the first item, aligned
     std::vector<Item> items_;
 };
 

@@ -20,14 +20,6 @@ const std::vector<std::wstring>& FallbackFaces() {
     return faces;
 }
 
-const std::vector<std::wstring>& ChineseFaces() {
-    static const std::vector<std::wstring> faces = {
-        L"新細明體",          L"PMingLiU",           L"MingLiU",          L"AR PL UMing TW",
-        L"Noto Serif CJK TC", L"Microsoft JhengHei", L"Noto Sans CJK TC", L"WenQuanYi Zen Hei",
-    };
-    return faces;
-}
-
 FontChoice ChooseDialogFont(const std::vector<std::wstring>& faces,
                             const std::function<FontTrial(const DialogFont&)>& trial,
                             PixelSize workArea) {
@@ -38,12 +30,12 @@ FontChoice ChooseDialogFont(const std::vector<std::wstring>& faces,
             const DialogFont font{face, points};
             FontTrial result = trial(font);
             if (first.font.face.empty()) {
-                first = {font, result.controlFaces};
+                first = {font, result.units, result.controlFaces};
             }
             if (!result.textsFit) {
                 continue;
             }
-            smallestWhole = {font, std::move(result.controlFaces)};
+            smallestWhole = {font, result.units, std::move(result.controlFaces)};
             if (Within(result.window, workArea)) {
                 return smallestWhole;
             }

@@ -1,6 +1,5 @@
-// The rule that picks the dialogs' face and point size on a screen. Pure: the
-// caller measures (FontTrials on Windows), so the rule is checked without a
-// window.
+// The rule that picks the dialogs' face and point size on a screen. Pure:
+// the caller measures (FontTrials on Windows), so it is tested without a window.
 #ifndef VANTREL_APP_FITTING_FONTCHOICE_H
 #define VANTREL_APP_FITTING_FONTCHOICE_H
 
@@ -24,8 +23,8 @@ struct PixelSize {
     int height = 0;
 };
 
-// A control drawn in a face of its own: one whose text the dialog's face
-// cannot draw ("確定" in a Latin face). `dialog` and `item` count from 0.
+// A control drawn in a face of its own, one that draws its text where the
+// dialog's cannot ("確定" in a Latin face). Items count from 0.
 struct ControlFace {
     int dialog = 0;
     int item = 0;
@@ -36,27 +35,26 @@ struct ControlFace {
 struct FontTrial {
     bool textsFit = false;  // every text of every dialog, values included, shows whole
     PixelSize window;       // the largest window's outer size
+    PixelSize units;        // dialog base units: pixels per 4 units across, per 8 down
     std::vector<ControlFace> controlFaces;
 };
 
+// No units: nothing was measured (no face is installed).
 struct FontChoice {
-    DialogFont font;  // no face: the dialogs as their templates have them
+    DialogFont font;
+    PixelSize units;
     std::vector<ControlFace> controlFaces;
 };
 
-// The faces to try where the template's is missing or cuts a text, in order.
+// The faces to try where the template's is missing or cuts a text, in order:
 // Times-proportioned faces first (the layout was drawn for their widths),
 // then the common sans faces of Windows and of a bare Linux.
 const std::vector<std::wstring>& FallbackFaces();
-// Traditional Chinese faces of Windows and of common Linux systems, Ming
-// (serif) faces first, for the controls the chosen face cannot draw.
-const std::vector<std::wstring>& ChineseFaces();
 
-// `faces`: the candidates in order of preference, the template's first. The
-// first face that shows every text at some size from 9 down to 8 point wins,
-// at the largest such size whose window fits `workArea`, else at 8 point
-// (the window scrolls). Where no face shows every text, the first at 9 point.
-// Each font is tried once at most.
+// `faces`: the candidates, the template's first. The first face that shows
+// every text at 9 or 8 point wins, at the larger size whose window fits
+// `workArea`, else at the smaller (the window scrolls); where none does, the
+// first at 9 point. Each font is tried once at most.
 FontChoice ChooseDialogFont(const std::vector<std::wstring>& faces,
                             const std::function<FontTrial(const DialogFont&)>& trial,
                             PixelSize workArea);

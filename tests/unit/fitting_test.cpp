@@ -23,14 +23,14 @@ struct FakeScreen {
     FontTrial operator()(const DialogFont& font) {
         tried.push_back(font);
         const auto found = trials.find({font.face, font.points});
-        return found != trials.end() ? found->second : FontTrial{false, {2000, 2000}, {}};
+        return found != trials.end() ? found->second : FontTrial{false, {2000, 2000}, {}, {}};
     }
 };
 
 const PixelSize kLaptop{1366, 720};
-const FontTrial kWholeSmall{true, {1000, 700}, {}};
-const FontTrial kWholeLarge{true, {1121, 874}, {}};
-const FontTrial kCut{false, {1000, 700}, {}};
+const FontTrial kWholeSmall{true, {1000, 700}, {}, {}};
+const FontTrial kWholeLarge{true, {1121, 874}, {}, {}};
+const FontTrial kCut{false, {1000, 700}, {}, {}};
 
 FontChoice Choose(FakeScreen& screen, const std::vector<std::wstring>& faces) {
     return ChooseDialogFont(
