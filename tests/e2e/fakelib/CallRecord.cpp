@@ -61,7 +61,8 @@ CallRecord::CallRecord(const char* exportName, const uint32_t* slots, std::size_
     : script_(Environment(L"VANTREL_FAKE_SCRIPT").c_str(), exportName) {
     line_ = std::string("call ") + exportName + " slots=";
     for (std::size_t i = 0; i < slotCount; ++i) {
-        line_ += (i == 0 ? "" : ",") + (slots == nullptr ? std::string(kUnreadSlot) : Slot(slots[i]));
+        line_ +=
+            (i == 0 ? "" : ",") + (slots == nullptr ? std::string(kUnreadSlot) : Slot(slots[i]));
     }
     if (slotCount == 0) {
         line_ += "-";
