@@ -4,7 +4,6 @@
 
 #include "app/fitting/DialogScroller.h"
 #include "app/fitting/FontTrials.h"
-#include "app/fitting/SystemDpi.h"
 
 namespace vantrel {
 namespace {
@@ -14,25 +13,15 @@ constexpr UINT kRevealFocus = WM_APP + 1;  // posted as the focus moves
 constexpr UINT WM_DPICHANGED = 0x02E0;
 #endif
 
-RECT WorkAreaOf(HMONITOR monitor) {
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    if (!GetMonitorInfoW(monitor, &info)) {
-        SystemParametersInfoW(SPI_GETWORKAREA, 0, &info.rcWork, 0);
-    }
-    return info.rcWork;
-}
-
 // The fitted dialogs, and a hook that sees the focus move in them by any
 // means (Tab, arrow keys, mnemonics, clicks, the program's own calls).
 std::vector<HWND> fittedDialogs;
 HHOOK focusHook = nullptr;
 
 LRESULT CALLBACK OnFocusChange(int code, WPARAM wParam, LPARAM lParam) {
-    HWND root =
-        code == HCBT_SETFOCUS ? GetAncestor(reinterpret_cast<HWND>(wParam), GA_ROOT) : nullptr;
-    if (root != nullptr &&
-        std::find(fittedDialogs.begin(), fittedDialogs.end(), root) != fittedDialogs.end()) {
+    HWND focus = code == HCBT_SETFOCUS ? reinterpret_cast<HWND>(wParam) : nullptr;
+    HWND root = focus != nullptr ? GetAncestor(focus, GA_ROOT) : nullptr;
+    if (root != nullptr && std::count(fittedDialogs.begin(), fittedDialogs.end(), root) > 0) {
         PostMessageW(root, kRevealFocus, 0, 0);  // handled once the focus has moved
     }
     return CallNextHookEx(focusHook, code, wParam, lParam);
@@ -49,9 +38,16 @@ DialogFit::~DialogFit() {
         UnhookWindowsHookEx(focusHook);
         focusHook = nullptr;
     }
-    for (HFONT font : fonts_) {
-        DeleteObject(font);
+    std::for_each(fonts_.begin(), fonts_.end(), &DeleteObject);
+}
+
+DialogFit::Screen DialogFit::ScreenOf(HMONITOR monitor, int dpi) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoW(monitor, &info)) {
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &info.rcWork, 0);
     }
+    return {dpi, info.rcWork, &ChoiceFor(dpi, info.rcWork)};
 }
 
 INT_PTR DialogFit::DoModal(HINSTANCE instance, UINT id, HWND owner, DLGPROC procedure,
@@ -62,16 +58,14 @@ INT_PTR DialogFit::DoModal(HINSTANCE instance, UINT id, HWND owner, DLGPROC proc
                      [id](const DeclaredDialog& d) { return d.templateId == id; });
     HMONITOR monitor = owner != nullptr ? MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST)
                                         : MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
-    dpi_ = MonitorDpi(monitor);
-    workArea_ = WorkAreaOf(monitor);
-    const FontChoice choice = ChoiceFor(dpi_, workArea_);
-    const bool fitted = declared != dialogs.end() && choice.units.height > 0;
+    screen_ = ScreenOf(monitor, MonitorDpi(monitor));
+    const DialogFont& font = screen_.choice->font;
+    const bool fitted = declared != dialogs.end() && screen_.choice->units.height > 0;
     dialogIndex_ = fitted ? static_cast<int>(declared - dialogs.begin()) : -1;
-    if (!fitted || choice.font == declared->layout.Font()) {
+    if (!fitted || font == declared->layout.Font()) {
         return DialogBoxParamW(instance, MAKEINTRESOURCEW(id), owner, procedure, param);
     }
-    const std::vector<uint32_t> copy =
-        declared->layout.WithFont(choice.font.face, choice.font.points);
+    const std::vector<uint32_t> copy = declared->layout.WithFont(font.face, font.points);
     return DialogBoxIndirectParamW(instance, reinterpret_cast<const DLGTEMPLATE*>(copy.data()),
                                    owner, procedure, param);
 }
@@ -82,9 +76,8 @@ void DialogFit::Attach(HWND dialog) {
     }
     dialog_ = dialog;
     TakeOverDpiChanges(dialog);
-    const FontChoice choice = ChoiceFor(dpi_, workArea_);
-    PlaceControls(choice, dpi_, nullptr, nullptr);  // the dialog manager placed them
-    scroller_->Fit(dialog, workArea_, choice.units.height, dpi_);
+    PlaceControls(nullptr, false);  // the dialog manager placed them
+    scroller_->Fit(dialog, screen_.workArea, screen_.choice->units.height, screen_.dpi);
     if (fittedDialogs.empty()) {
         focusHook = SetWindowsHookExW(WH_CBT, &OnFocusChange, nullptr, GetCurrentThreadId());
     }
@@ -93,26 +86,27 @@ void DialogFit::Attach(HWND dialog) {
 }
 
 // Gives each control `font` (none: the one it has) or the face the choice
-// gives it, and where `units` are given, its place with them.
-void DialogFit::PlaceControls(const FontChoice& choice, int dpi, HFONT font,
-                              const PixelSize* units) {
+// gives it, and with `place`, its place in the choice's units.
+void DialogFit::PlaceControls(HFONT font, bool place) {
     const std::vector<DialogTemplate::Item>& items = DeclaredDialogs()[dialogIndex_].layout.Items();
+    const FontChoice& choice = *screen_.choice;
     // The dialog manager made the children in the template's order.
     HWND child = GetWindow(dialog_, GW_CHILD);
     for (std::size_t i = 0; i < items.size() && child != nullptr;
          ++i, child = GetWindow(child, GW_HWNDNEXT)) {
         const DialogTemplate::Item& item = items[i];
-        if (units != nullptr) {
-            const bool icon = item.className == L"Static" && (item.style & SS_TYPEMASK) == SS_ICON;
-            SetWindowPos(child, nullptr, MulDiv(item.x, units->width, 4),
-                         MulDiv(item.y, units->height, 8), MulDiv(item.cx, units->width, 4),
-                         MulDiv(item.cy, units->height, 8),
+        const bool icon = item.className == L"Static" && (item.style & SS_TYPEMASK) == SS_ICON;
+        if (place) {
+            SetWindowPos(child, nullptr, MulDiv(item.x, choice.units.width, 4),
+                         MulDiv(item.y, choice.units.height, 8),
+                         MulDiv(item.cx, choice.units.width, 4),
+                         MulDiv(item.cy, choice.units.height, 8),
                          SWP_NOZORDER | SWP_NOACTIVATE | (icon ? SWP_NOSIZE : 0));
         }
         HFONT own = font;
         for (const ControlFace& face : choice.controlFaces) {
             HFONT made = face.dialog == dialogIndex_ && face.item == static_cast<int>(i)
-                             ? CreateDialogFont({face.face, choice.font.points}, dpi)
+                             ? CreateDialogFont({face.face, choice.font.points}, screen_.dpi)
                              : nullptr;
             if (made != nullptr) {
                 fonts_.push_back(made);
@@ -132,26 +126,23 @@ void DialogFit::PlaceControls(const FontChoice& choice, int dpi, HFONT font,
 bool DialogFit::OnDpiChanged(int dpi, const RECT* suggested) {
     HMONITOR monitor = suggested != nullptr ? MonitorFromRect(suggested, MONITOR_DEFAULTTONEAREST)
                                             : MonitorFromWindow(dialog_, MONITOR_DEFAULTTONEAREST);
-    const RECT workArea = WorkAreaOf(monitor);
-    const FontChoice choice = ChoiceFor(dpi, workArea);
+    const Screen screen = ScreenOf(monitor, dpi);
+    const FontChoice& choice = *screen.choice;
     HFONT font = choice.units.height > 0 ? CreateDialogFont(choice.font, dpi) : nullptr;
     if (font == nullptr) {
         return false;
     }
-    dpi_ = dpi;
-    workArea_ = workArea;
+    screen_ = screen;
     std::vector<HFONT> previous = {font};
     previous.swap(fonts_);
-    PlaceControls(choice, dpi, font, &choice.units);
-    for (HFONT old : previous) {
-        DeleteObject(old);
-    }
+    PlaceControls(font, true);
+    std::for_each(previous.begin(), previous.end(), &DeleteObject);
     const PixelSize size =
         DialogWindowSize(DeclaredDialogs()[dialogIndex_].layout, choice.units, dpi);
     SetWindowPos(dialog_, nullptr, suggested != nullptr ? suggested->left : 0,
                  suggested != nullptr ? suggested->top : 0, size.width, size.height,
                  SWP_NOZORDER | SWP_NOACTIVATE | (suggested != nullptr ? 0 : SWP_NOMOVE));
-    scroller_->Fit(dialog_, workArea, choice.units.height, dpi);
+    scroller_->Fit(dialog_, screen.workArea, choice.units.height, dpi);
     RedrawWindow(dialog_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     return true;
 }

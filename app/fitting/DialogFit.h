@@ -16,7 +16,6 @@ namespace vantrel {
 
 class DialogScroller;
 struct FontChoice;
-struct PixelSize;
 
 // A text a control shows in use besides its template's (an output field's value).
 struct SampleText {
@@ -42,13 +41,18 @@ public:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
 
 private:
-    void PlaceControls(const FontChoice& choice, int dpi, HFONT font, const PixelSize* units);
+    struct Screen {
+        int dpi;
+        RECT workArea;
+        const FontChoice* choice;  // for that DPI and work area
+    };
+    static Screen ScreenOf(HMONITOR monitor, int dpi);
+    void PlaceControls(HFONT font, bool place);
     bool OnDpiChanged(int dpi, const RECT* suggested);
 
     int dialogIndex_ = -1;  // among the declared dialogs; -1: not fitted
     HWND dialog_ = nullptr;
-    int dpi_ = 96;
-    RECT workArea_{};
+    Screen screen_{};
     std::vector<HFONT> fonts_;  // made here (the dialog manager owns its own)
     std::unique_ptr<DialogScroller> scroller_;
 };

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/fitting/SystemDpi.h"
+#include "app/fitting/FontTrials.h"
 
 namespace vantrel {
 namespace {
@@ -25,22 +25,21 @@ void DialogScroller::Fit(HWND dialog, const RECT& workArea, int lineHeight, int 
     const int frame[2] = {window.right - window.left - client.right,
                           window.bottom - window.top - client.bottom};
     const int area[2] = {workArea.right - workArea.left, workArea.bottom - workArea.top};
-    // A scroll bar on one axis takes room from the other.
+    // A scroll bar on one axis (the horizontal one's height, the vertical
+    // one's width) takes room from the other.
     const int bar[2] = {MetricForDpi(SM_CYHSCROLL, dpi), MetricForDpi(SM_CXVSCROLL, dpi)};
-    bool down = content_[kDown] + frame[kDown] > area[kDown];
-    const bool across =
-        content_[kAcross] + frame[kAcross] + (down ? bar[kDown] : 0) > area[kAcross];
-    down = down || content_[kDown] + frame[kDown] + (across ? bar[kAcross] : 0) > area[kDown];
-    scrolls_[kAcross] = across;
-    scrolls_[kDown] = down;
-
-    const int width =
-        std::min(content_[kAcross] + frame[kAcross] + (down ? bar[kDown] : 0), area[kAcross]);
-    const int height =
-        std::min(content_[kDown] + frame[kDown] + (across ? bar[kAcross] : 0), area[kDown]);
+    const auto need = [&](int axis) {
+        return content_[axis] + frame[axis] + (scrolls_[1 - axis] ? bar[1 - axis] : 0);
+    };
+    scrolls_[kAcross] = false;
+    scrolls_[kDown] = need(kDown) > area[kDown];
+    scrolls_[kAcross] = need(kAcross) > area[kAcross];
+    scrolls_[kDown] = need(kDown) > area[kDown];
+    const int width = std::min(need(kAcross), area[kAcross]);
+    const int height = std::min(need(kDown), area[kDown]);
     const int x = std::max<int>(workArea.left, std::min<int>(window.left, workArea.right - width));
     const int y = std::max<int>(workArea.top, std::min<int>(window.top, workArea.bottom - height));
-    const bool scrolls = across || down;
+    const bool scrolls = scrolls_[kAcross] || scrolls_[kDown];
     SetWindowPos(dialog, nullptr, x, y, width, height,
                  SWP_NOZORDER | SWP_NOACTIVATE | (scrolls ? SWP_FRAMECHANGED : SWP_NOSIZE));
     for (int axis : {kAcross, kDown}) {

@@ -12,8 +12,7 @@ class DialogScroller {
 public:
     // Fits the dialog, at its whole size with its controls unscrolled, into
     // `workArea`: moved where it reaches outside, cut to the area and given
-    // scroll bars where it is larger. `lineHeight`: pixels per scroll line;
-    // `dpi`: the dialog's.
+    // scroll bars where it is larger. `lineHeight`: pixels a scroll line.
     void Fit(HWND dialog, const RECT& workArea, int lineHeight, int dpi);
     // WM_VSCROLL, WM_HSCROLL, WM_MOUSEWHEEL and WM_MOUSEHWHEEL; true when handled.
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam);

@@ -113,12 +113,13 @@ std::vector<uint32_t> DialogTemplate::WithFont(const std::wstring& face, int poi
         return {};
     }
     std::vector<uint8_t> out(bytes_, bytes_ + fontAt_);
-    out.push_back(static_cast<uint8_t>(points & 0xFF));
-    out.push_back(static_cast<uint8_t>((points >> 8) & 0xFF));
+    const auto put = [&out](uint32_t unit) {
+        out.insert(out.end(), {static_cast<uint8_t>(unit & 0xFF), static_cast<uint8_t>(unit >> 8)});
+    };
+    put(static_cast<uint32_t>(points) & 0xFFFF);
     out.insert(out.end(), bytes_ + fontAt_ + 2, bytes_ + fontAt_ + 6);
     for (wchar_t ch : face) {
-        out.push_back(static_cast<uint8_t>(ch & 0xFF));
-        out.push_back(static_cast<uint8_t>((ch >> 8) & 0xFF));
+        put(static_cast<uint32_t>(ch) & 0xFFFF);
     }
     out.insert(out.end(), 2 + (4 - (out.size() + 2) % 4) % 4, 0);  // terminator, padding
     // The items were DWORD-aligned from the template's start, and still are.

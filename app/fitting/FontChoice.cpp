@@ -1,5 +1,7 @@
 #include "app/fitting/FontChoice.h"
 
+#include <utility>
+
 namespace vantrel {
 namespace {
 
@@ -12,14 +14,6 @@ bool Within(PixelSize size, PixelSize area) {
 
 }  // namespace
 
-const std::vector<std::wstring>& FallbackFaces() {
-    static const std::vector<std::wstring> faces = {
-        L"Times New Roman", L"Liberation Serif", L"Nimbus Roman", L"DejaVu Serif", L"Tahoma",
-        L"Arial",           L"Liberation Sans",  L"DejaVu Sans",
-    };
-    return faces;
-}
-
 FontChoice ChooseDialogFont(const std::vector<std::wstring>& faces,
                             const std::function<FontTrial(const DialogFont&)>& trial,
                             PixelSize workArea) {
@@ -27,18 +21,13 @@ FontChoice ChooseDialogFont(const std::vector<std::wstring>& faces,
     for (const std::wstring& face : faces) {
         FontChoice smallestWhole;
         for (int points = kLargestPoints; points >= kSmallestPoints; --points) {
-            const DialogFont font{face, points};
-            FontTrial result = trial(font);
-            if (first.font.face.empty()) {
-                first = {font, result.units, result.controlFaces};
+            FontTrial result = trial({face, points});
+            FontChoice choice{{face, points}, result.units, std::move(result.controlFaces)};
+            first = first.font.face.empty() ? choice : first;
+            if (result.textsFit && Within(result.window, workArea)) {
+                return choice;
             }
-            if (!result.textsFit) {
-                continue;
-            }
-            smallestWhole = {font, result.units, std::move(result.controlFaces)};
-            if (Within(result.window, workArea)) {
-                return smallestWhole;
-            }
+            smallestWhole = result.textsFit ? choice : smallestWhole;
         }
         if (!smallestWhole.font.face.empty()) {
             return smallestWhole;

@@ -1,5 +1,5 @@
-// The rule that picks the dialogs' face and point size on a screen. Pure:
-// the caller measures (FontTrials on Windows), so it is tested without a window.
+// The rule that picks the dialogs' face and size on a screen; pure (the
+// caller measures: FontTrials on Windows), so it is tested without a window.
 #ifndef VANTREL_APP_FITTING_FONTCHOICE_H
 #define VANTREL_APP_FITTING_FONTCHOICE_H
 
@@ -23,8 +23,8 @@ struct PixelSize {
     int height = 0;
 };
 
-// A control drawn in a face of its own, one that draws its text where the
-// dialog's cannot ("確定" in a Latin face). Items count from 0.
+// A control drawn in a face that has glyphs for its text where the dialog's
+// has none ("確定" in a Latin face). Items count from 0.
 struct ControlFace {
     int dialog = 0;
     int item = 0;
@@ -45,11 +45,6 @@ struct FontChoice {
     PixelSize units;
     std::vector<ControlFace> controlFaces;
 };
-
-// The faces to try where the template's is missing or cuts a text, in order:
-// Times-proportioned faces first (the layout was drawn for their widths),
-// then the common sans faces of Windows and of a bare Linux.
-const std::vector<std::wstring>& FallbackFaces();
 
 // `faces`: the candidates, the template's first. The first face that shows
 // every text at 9 or 8 point wins, at the larger size whose window fits

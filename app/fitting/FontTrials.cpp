@@ -1,15 +1,24 @@
 #include "app/fitting/FontTrials.h"
 
 #include <algorithm>
+#include <deque>
 #include <map>
+#include <memory>
+#include <type_traits>
 #include <utility>
 
 #include "app/fitting/DialogFit.h"
-#include "app/fitting/SystemDpi.h"
 
 namespace vantrel {
 namespace {
 
+// The faces to try where the template's is missing or cuts a text, in order:
+// Times-proportioned faces first (the layout was drawn for their widths),
+// then the common sans faces of Windows and of a bare Linux.
+const wchar_t* const kFallbackFaces[] = {
+    L"Times New Roman", L"Liberation Serif", L"Nimbus Roman", L"DejaVu Serif", L"Tahoma",
+    L"Arial",           L"Liberation Sans",  L"DejaVu Sans",
+};
 // Traditional Chinese faces of Windows and of common Linux systems, Ming
 // (serif) faces first, for a control whose text the chosen face cannot draw.
 const wchar_t* const kChineseFaces[] = {
@@ -19,28 +28,25 @@ const wchar_t* const kChineseFaces[] = {
 
 std::vector<DeclaredDialog> declaredDialogs;
 
-// A font made and selected into a DC for the object's life; none for no face.
-class SelectedFont {
-public:
-    SelectedFont(HDC dc, const DialogFont& font, int dpi)
-        : dc_(dc), font_(CreateDialogFont(font, dpi)) {
-        previous_ = font_ != nullptr ? SelectObject(dc, font_) : nullptr;
-    }
-    ~SelectedFont() {
-        if (font_ != nullptr) {
-            SelectObject(dc_, previous_);
-            DeleteObject(font_);
-        }
-    }
-    SelectedFont(const SelectedFont&) = delete;
-    SelectedFont& operator=(const SelectedFont&) = delete;
-    bool Made() const { return font_ != nullptr; }
+// A system call that only newer systems have; null elsewhere.
+template <typename Function>
+Function Lookup(const wchar_t* module, const char* name) {
+    HMODULE handle = LoadLibraryExW(module, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    return reinterpret_cast<Function>(
+        reinterpret_cast<void*>(handle != nullptr ? GetProcAddress(handle, name) : nullptr));
+}
 
-private:
-    HDC dc_;
-    HFONT font_;
-    HGDIOBJ previous_;
-};
+// Selects the font made for `font` into `dc` while the result lives; none
+// where it cannot be made (no face).
+auto Select(HDC dc, const DialogFont& font, int dpi) {
+    HFONT made = CreateDialogFont(font, dpi);
+    HGDIOBJ previous = made != nullptr ? SelectObject(dc, made) : nullptr;
+    auto restore = [dc, previous](HFONT selected) {
+        SelectObject(dc, previous);
+        DeleteObject(selected);
+    };
+    return std::unique_ptr<std::remove_pointer_t<HFONT>, decltype(restore)>(made, restore);
+}
 
 int CALLBACK NoteFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
     *reinterpret_cast<bool*>(found) = true;
@@ -92,8 +98,6 @@ class FontTrials {
 public:
     explicit FontTrials(int dpi) : dpi_(dpi), dc_(CreateCompatibleDC(nullptr)) {}
     ~FontTrials() { DeleteDC(dc_); }
-    FontTrials(const FontTrials&) = delete;
-    FontTrials& operator=(const FontTrials&) = delete;
 
     // A face that is not installed is not measured: it shows nothing whole.
     FontTrial Try(const DialogFont& font) {
@@ -101,10 +105,10 @@ public:
         if (!IsInstalled(dc_, font.face)) {
             return trial;
         }
-        SelectedFont selected(dc_, font, dpi_);
+        const auto selected = Select(dc_, font, dpi_);
         TEXTMETRICW metrics{};
         SIZE alphabet{};
-        if (!selected.Made() || !GetTextMetricsW(dc_, &metrics) ||
+        if (!selected || !GetTextMetricsW(dc_, &metrics) ||
             !GetTextExtentPoint32W(dc_, L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52,
                                    &alphabet)) {
             return trial;
@@ -112,10 +116,9 @@ public:
         trial.units = {(alphabet.cx / 26 + 1) / 2, metrics.tmHeight};
         for (std::size_t d = 0; d < declaredDialogs.size(); ++d) {
             const DeclaredDialog& dialog = declaredDialogs[d];
-            for (const DeclaredDialog::Text& text : dialog.texts) {
-                const ControlFace control{static_cast<int>(d), static_cast<int>(text.item), L""};
-                if (!Fits(dialog.layout.Items()[text.item], text.text, font.points, control,
-                          trial)) {
+            for (const auto& [item, text] : dialog.texts) {
+                const ControlFace control{static_cast<int>(d), static_cast<int>(item), L""};
+                if (!Fits(dialog.layout.Items()[item], text, font.points, control, trial)) {
                     return trial;
                 }
             }
@@ -127,7 +130,6 @@ public:
         return trial;
     }
 
-private:
     // Whether `text` shows whole in `item` as the control draws it: DrawText
     // with its flags in its rectangle (a button's within its edges), where a
     // wrap with no room is a cut text. A text the font cannot draw is
@@ -143,7 +145,7 @@ private:
         if (!control.face.empty()) {
             trial.controlFaces.push_back(control);
         }
-        SelectedFont own(dc_, {control.face, points}, dpi_);
+        const auto own = Select(dc_, {control.face, points}, dpi_);
         RECT need{0, 0, width, height};
         DrawTextW(dc_, text.c_str(), -1, &need, DrawFlags(item) | DT_CALCRECT);
         return need.right <= width && need.bottom <= height;
@@ -157,9 +159,9 @@ private:
         }
         std::wstring& face = faceFor_[{text, points}];
         for (const wchar_t* candidate : kChineseFaces) {
-            SelectedFont selected(dc_, {IsInstalled(dc_, candidate) ? candidate : L"", points},
-                                  dpi_);
-            if (selected.Made() && Draws(dc_, text)) {
+            const auto selected =
+                Select(dc_, {IsInstalled(dc_, candidate) ? candidate : L"", points}, dpi_);
+            if (selected && Draws(dc_, text)) {
                 face = candidate;
                 break;
             }
@@ -181,10 +183,8 @@ void DeclareDialogs(const std::vector<std::pair<UINT, std::vector<SampleText>>>&
         HGLOBAL loaded = resource != nullptr ? LoadResource(instance, resource) : nullptr;
         const auto* bytes =
             static_cast<const uint8_t*>(loaded != nullptr ? LockResource(loaded) : nullptr);
-        DeclaredDialog declared{
-            id,
-            DialogTemplate(bytes, bytes != nullptr ? SizeofResource(instance, resource) : 0),
-            {}};
+        const DWORD size = bytes != nullptr ? SizeofResource(instance, resource) : 0;
+        DeclaredDialog declared{id, DialogTemplate(bytes, size), {}};
         // What the font must show whole: each control's text and its samples.
         for (std::size_t i = 0; i < declared.layout.Items().size(); ++i) {
             const DialogTemplate::Item& item = declared.layout.Items()[i];
@@ -220,23 +220,61 @@ PixelSize DialogWindowSize(const DialogTemplate& dialog, PixelSize units, int dp
     return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
-FontChoice ChoiceFor(int dpi, const RECT& workArea) {
-    static std::vector<std::pair<std::pair<int, RECT>, FontChoice>> known;
+const FontChoice& ChoiceFor(int dpi, const RECT& workArea) {
+    static std::deque<std::pair<std::pair<int, RECT>, FontChoice>> known;  // stays in place
     for (const auto& [key, choice] : known) {
         if (key.first == dpi && EqualRect(&key.second, &workArea)) {
             return choice;
         }
     }
+    static const FontChoice none;
     if (declaredDialogs.empty()) {
-        return FontChoice();
+        return none;
     }
     std::vector<std::wstring> faces = {declaredDialogs.front().layout.Font().face};
-    faces.insert(faces.end(), FallbackFaces().begin(), FallbackFaces().end());
+    faces.insert(faces.end(), std::begin(kFallbackFaces), std::end(kFallbackFaces));
     FontTrials trials(dpi);
     const PixelSize area{workArea.right - workArea.left, workArea.bottom - workArea.top};
     const auto measure = [&trials](const DialogFont& font) { return trials.Try(font); };
     known.push_back({{dpi, workArea}, ChooseDialogFont(faces, measure, area)});
     return known.back().second;
+}
+
+int MonitorDpi(HMONITOR monitor) {
+    using GetDpi = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    static const auto getDpi = Lookup<GetDpi>(L"shcore.dll", "GetDpiForMonitor");
+    UINT x = 0;
+    UINT y = 0;  // of MDT_EFFECTIVE_DPI, 0
+    if (getDpi != nullptr && monitor != nullptr && getDpi(monitor, 0, &x, &y) == S_OK && y > 0) {
+        return static_cast<int>(y);
+    }
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+int MetricForDpi(int index, int dpi) {
+    using GetMetric = int(WINAPI*)(int, UINT);
+    static const auto get = Lookup<GetMetric>(L"user32.dll", "GetSystemMetricsForDpi");
+    return get != nullptr ? get(index, static_cast<UINT>(dpi)) : GetSystemMetrics(index);
+}
+
+void AdjustWindowForDpi(RECT* rect, DWORD style, DWORD exStyle, int dpi) {
+    using Adjust = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+    static const auto adjust = Lookup<Adjust>(L"user32.dll", "AdjustWindowRectExForDpi");
+    if (adjust == nullptr || !adjust(rect, style, FALSE, exStyle, static_cast<UINT>(dpi))) {
+        AdjustWindowRectEx(rect, style, FALSE, exStyle);
+    }
+}
+
+void TakeOverDpiChanges(HWND dialog) {
+    using SetBehavior = BOOL(WINAPI*)(HWND, int, int);
+    static const auto set = Lookup<SetBehavior>(L"user32.dll", "SetDialogDpiChangeBehavior");
+    constexpr int kDisableAll = 1;  // DDC_DISABLE_ALL
+    if (set != nullptr) {
+        set(dialog, kDisableAll, kDisableAll);
+    }
 }
 
 }  // namespace vantrel

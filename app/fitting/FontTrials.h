@@ -1,10 +1,12 @@
-// The Windows side of the font rule: the declared dialogs, read once, and
-// fonts measured on this system as the dialog manager uses them.
+// The Windows side of the font rule: the declared dialogs, read once, fonts
+// measured as the dialog manager uses them, and the system's per-monitor DPI
+// calls, looked up at run time (before Windows 8.1 or 10, the system DPI's).
 #ifndef VANTREL_APP_FITTING_FONTTRIALS_H
 #define VANTREL_APP_FITTING_FONTTRIALS_H
 
 #include <windows.h>
 
+#include <utility>
 #include <vector>
 
 #include "app/fitting/DialogTemplate.h"
@@ -13,13 +15,9 @@
 namespace vantrel {
 
 struct DeclaredDialog {
-    struct Text {
-        std::size_t item;
-        std::wstring text;
-    };
     UINT templateId;
     DialogTemplate layout;
-    std::vector<Text> texts;  // what the font must show whole, by item
+    std::vector<std::pair<std::size_t, std::wstring>> texts;  // item, a text it must show whole
 };
 
 const std::vector<DeclaredDialog>& DeclaredDialogs();
@@ -28,9 +26,17 @@ const std::vector<DeclaredDialog>& DeclaredDialogs();
 HFONT CreateDialogFont(const DialogFont& font, int dpi);
 // The outer size of `dialog` drawn with `units` at `dpi`.
 PixelSize DialogWindowSize(const DialogTemplate& dialog, PixelSize units, int dpi);
-// The choice for the declared dialogs at `dpi` on `workArea`, measured the
-// first time it is asked for.
-FontChoice ChoiceFor(int dpi, const RECT& workArea);
+// The choice for the declared dialogs at `dpi` on `workArea`, measured once.
+const FontChoice& ChoiceFor(int dpi, const RECT& workArea);
+
+// The DPI of `monitor` (GetDpiForMonitor).
+int MonitorDpi(HMONITOR monitor);
+// GetSystemMetrics of `index` for a window at `dpi` (GetSystemMetricsForDpi).
+int MetricForDpi(int index, int dpi);
+// AdjustWindowRectEx for a window at `dpi` (AdjustWindowRectExForDpi).
+void AdjustWindowForDpi(RECT* rect, DWORD style, DWORD exStyle, int dpi);
+// Keeps the dialog manager (Windows 10 1703 on) from re-scaling `dialog`.
+void TakeOverDpiChanges(HWND dialog);
 
 }  // namespace vantrel
 
