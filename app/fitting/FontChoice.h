@@ -47,9 +47,10 @@ struct FontChoice {
 };
 
 // `faces`: the candidates, the template's first. The first face that shows
-// every text at 9 or 8 point wins, at the larger size whose window fits
+// every text at 9 or 8 point wins, at the first of them whose window fits
 // `workArea`, else at the smaller (the window scrolls); where none does, the
-// first at 9 point. Each font is tried once at most.
+// same at 10 point, then 11, and so on to 16; else the first at 9 point.
+// Each font is tried once at most.
 FontChoice ChooseDialogFont(const std::vector<std::wstring>& faces,
                             const std::function<FontTrial(const DialogFont&)>& trial,
                             PixelSize workArea);
