@@ -9,9 +9,6 @@ namespace vantrel {
 namespace {
 
 constexpr UINT kRevealFocus = WM_APP + 1;  // posted as the focus moves
-#ifndef WM_DPICHANGED
-constexpr UINT WM_DPICHANGED = 0x02E0;
-#endif
 
 // The fitted dialogs, and a hook that sees the focus move in them by any
 // means (Tab, arrow keys, mnemonics, clicks, the program's own calls).
@@ -42,8 +39,7 @@ DialogFit::~DialogFit() {
 }
 
 DialogFit::Screen DialogFit::ScreenOf(HMONITOR monitor, int dpi) {
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
+    MONITORINFO info{sizeof info, {}, {}, 0};
     if (!GetMonitorInfoW(monitor, &info)) {
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &info.rcWork, 0);
     }
@@ -106,7 +102,8 @@ void DialogFit::PlaceControls(HFONT font, bool place) {
         HFONT own = font;
         for (const ControlFace& face : choice.controlFaces) {
             HFONT made = face.dialog == dialogIndex_ && face.item == static_cast<int>(i)
-                             ? CreateDialogFont({face.face, choice.font.points}, screen_.dpi)
+                             ? CreateDialogFont({face.face, choice.font.points}, screen_.dpi,
+                                                kControlFaceQuality)
                              : nullptr;
             if (made != nullptr) {
                 fonts_.push_back(made);

@@ -5,11 +5,8 @@
 #include "app/fitting/FontTrials.h"
 
 namespace vantrel {
-namespace {
 
 constexpr int kBar[2] = {SB_HORZ, SB_VERT};
-
-}  // namespace
 
 void DialogScroller::Fit(HWND dialog, const RECT& workArea, int lineHeight, int dpi) {
     dialog_ = dialog;

@@ -38,8 +38,8 @@ Function Lookup(const wchar_t* module, const char* name) {
 
 // Selects the font made for `font` into `dc` while the result lives; none
 // where it cannot be made (no face).
-auto Select(HDC dc, const DialogFont& font, int dpi) {
-    HFONT made = CreateDialogFont(font, dpi);
+auto Select(HDC dc, const DialogFont& font, int dpi, BYTE quality = PROOF_QUALITY) {
+    HFONT made = CreateDialogFont(font, dpi, quality);
     HGDIOBJ previous = made != nullptr ? SelectObject(dc, made) : nullptr;
     auto restore = [dc, previous](HFONT selected) {
         SelectObject(dc, previous);
@@ -145,7 +145,7 @@ public:
         if (!control.face.empty()) {
             trial.controlFaces.push_back(control);
         }
-        const auto own = Select(dc_, {control.face, points}, dpi_);
+        const auto own = Select(dc_, {control.face, points}, dpi_, kControlFaceQuality);
         RECT need{0, 0, width, height};
         DrawTextW(dc_, text.c_str(), -1, &need, DrawFlags(item) | DT_CALCRECT);
         return need.right <= width && need.bottom <= height;
@@ -204,10 +204,11 @@ const std::vector<DeclaredDialog>& DeclaredDialogs() {
     return declaredDialogs;
 }
 
-HFONT CreateDialogFont(const DialogFont& font, int dpi) {
+HFONT CreateDialogFont(const DialogFont& font, int dpi, BYTE quality) {
     LOGFONTW logFont{};
     logFont.lfHeight = -MulDiv(font.points, dpi, 72);
     logFont.lfCharSet = DEFAULT_CHARSET;
+    logFont.lfQuality = quality;
     lstrcpynW(logFont.lfFaceName, font.face.c_str(), LF_FACESIZE);
     return font.face.empty() ? nullptr : CreateFontIndirectW(&logFont);
 }

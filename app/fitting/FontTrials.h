@@ -23,7 +23,10 @@ struct DeclaredDialog {
 const std::vector<DeclaredDialog>& DeclaredDialogs();
 
 // The font the dialog manager makes for `font` at `dpi`; null when it cannot.
-HFONT CreateDialogFont(const DialogFont& font, int dpi);
+// A control's own (Chinese) face is drawn unsmoothed, from the bitmaps such
+// faces carry for small sizes, as the system draws them through font links.
+HFONT CreateDialogFont(const DialogFont& font, int dpi, BYTE quality = PROOF_QUALITY);
+constexpr BYTE kControlFaceQuality = NONANTIALIASED_QUALITY;
 // The outer size of `dialog` drawn with `units` at `dpi`.
 PixelSize DialogWindowSize(const DialogTemplate& dialog, PixelSize units, int dpi);
 // The choice for the declared dialogs at `dpi` on `workArea`, measured once.
