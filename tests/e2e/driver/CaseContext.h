@@ -17,6 +17,8 @@ struct RigPaths {
     // and its fixture tool, for the cases that run on the emulator.
     std::wstring emulatorDll;
     std::wstring fixturesExe;
+    // Drive a Vantrel someone else started instead of starting one (--attach).
+    bool attach = false;
 };
 
 // Thrown by Require; the runner counts the case as failed.
