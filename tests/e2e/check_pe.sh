@@ -1,14 +1,25 @@
 #!/bin/bash
-# Checks the Windows binaries the project ships: each is a 32-bit x86 image
-# (an executable for the GUI subsystem, or a DLL) that imports only DLLs
-# shipped with Windows, takes ASLR and DEP (DYNAMIC_BASE, NX_COMPAT), and
-# carries the stack guard, so that a stack overrun ends the process instead
-# of running what overwrote the return address.
+# Checks the Windows binaries the project ships: each is an image of the
+# build's machine, 32-bit x86 (PE32) or x64 (PE32+), an executable for the
+# GUI subsystem or a DLL, that imports only DLLs shipped with Windows, takes
+# ASLR and DEP (DYNAMIC_BASE, NX_COMPAT), and carries the stack guard, so
+# that a stack overrun ends the process instead of running what overwrote
+# the return address.
 #
-#   check_pe.sh PATH.exe|PATH.dll...
+#   check_pe.sh i386|amd64 PATH.exe|PATH.dll...
 set -uo pipefail
 
-objdump=${OBJDUMP:-i686-w64-mingw32-objdump}
+machine=${1:-}
+shift || true
+case $machine in
+  i386) format=pei-i386 magic=010b header=PE32 default_objdump=i686-w64-mingw32-objdump ;;
+  amd64) format=pei-x86-64 magic=020b header=PE32+ default_objdump=x86_64-w64-mingw32-objdump ;;
+  *)
+    echo "usage: check_pe.sh i386|amd64 PATH.exe|PATH.dll..." >&2
+    exit 2
+    ;;
+esac
+objdump=${OBJDUMP:-$default_objdump}
 system_dlls=" kernel32.dll user32.dll gdi32.dll comctl32.dll comdlg32.dll advapi32.dll shell32.dll "
 system_dlls+="shlwapi.dll ole32.dll oleaut32.dll msvcrt.dll version.dll winmm.dll uxtheme.dll imm32.dll "
 
@@ -18,8 +29,8 @@ fail() { echo "FAIL: $image: $*"; failures=$((failures + 1)); }
 for image in "$@"; do
   before=$failures
   dump=$("$objdump" -p "$image") || { fail "objdump could not read it"; continue; }
-  grep -q 'file format pei-i386' <<<"$dump" || fail "not a PE32 i386 image"
-  grep -Eq '^Magic[[:space:]]+010b' <<<"$dump" || fail "optional header is not PE32 (magic 010b)"
+  grep -q "file format $format\$" <<<"$dump" || fail "not a $header $machine image"
+  grep -Eq "^Magic[[:space:]]+$magic" <<<"$dump" || fail "optional header is not $header (magic $magic)"
   if grep -Eq '^[[:space:]]+DLL$' <<<"$dump"; then
     kind=DLL
   else
@@ -48,7 +59,7 @@ for image in "$@"; do
     [[ $system_dlls == *" $dll "* ]] || fail "imports $dll, which does not ship with Windows"
   done
   if ((failures == before)); then
-    echo "ok: $image: PE32 i386 $kind, ASLR, DEP, stack guard, imports only system DLLs:" $imports
+    echo "ok: $image: $header $machine $kind, ASLR, DEP, stack guard, imports only system DLLs:" $imports
   fi
 done
 

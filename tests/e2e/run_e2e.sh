@@ -5,11 +5,15 @@
 #
 # The Wine prefix is made once by scripts/wine-prefix (wineboot is slow; the
 # fonts, the X11 driver and the crash handling are set there) and reused by
-# every test.
+# every test. VANTREL_WINDOWS_ARCH (win32 or win64, set by CMake) names the
+# build the driver belongs to; scripts/wine-env starts Wine's loader for it.
 set -euo pipefail
 
 prefix=$1
 shift
+here=$(dirname "${BASH_SOURCE[0]}")
+# shellcheck source=../../scripts/wine-env
+. "$here/../../scripts/wine-env" || { echo "run_e2e: $VANTREL_WINDOWS_WHY" >&2; exit 1; }
 
 export WINEPREFIX=$prefix
 export WINEDEBUG=-all
@@ -26,7 +30,7 @@ for ((i = 0; i < ${#args[@]}; i++)); do
 done
 
 # VANTREL_E2E_PLAIN=1: a prefix without the dialog face's mapping and links.
-"$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine-prefix" ${VANTREL_E2E_PLAIN:+--plain} "$prefix"
+"$here/../../scripts/wine-prefix" ${VANTREL_E2E_PLAIN:+--plain} "$prefix"
 
 # Drive g:, where the tool's fixed paths point, is the run's own empty
 # folder <scratch>/g: a case on the logger emulator puts the voice prompts

@@ -8,6 +8,7 @@
 #   screens.sh PREFIX PLAIN_PREFIX SCRATCH DRIVER.exe [driver arguments...]
 #
 # Every row runs every case; a DPI change is tried from the first row only.
+# VANTREL_SCREENS_ROWS: the names of the rows to run (default: all).
 set -euo pipefail
 
 prefix=$1 plain=$2 scratch=$3
@@ -28,6 +29,9 @@ status=0
 first=1
 for row in "${rows[@]}"; do
   read -r name dpi size kind <<<"$row"
+  if [[ -n ${VANTREL_SCREENS_ROWS:-} && " $VANTREL_SCREENS_ROWS " != *" $name "* ]]; then
+    continue
+  fi
   cases=(screens.every_text_whole_every_control_in_reach)
   ((first)) && cases+=(screens.a_dpi_change_fits_again)
   first=0

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "AppSession.h"
+#include "Build.h"
 #include "Text.h"
 #include "hostile_library/LibraryOutputs.h"
 #include "hostile_library/SettingsOutputs.h"
@@ -93,8 +94,9 @@ const std::vector<Argument>& Arguments() {
             {1018, "imagePath", e2e::HexText(expected::kFirmwareImagePath)},
             {1019, "imagePath", e2e::HexText(expected::kFirmwareImagePath)},
             {1027, "serialNumber", kSerialValue},
-            {1027, "slots", "ffffffff"},
         };
+        if (e2e::kArgumentSlots)
+            list.push_back({1027, "slots", "ffffffff"});
         const std::pair<const char*, int> settings[] = {
             {"timeInterval", s.timeInterval},
             {"displacementInterval", s.displacementInterval},
@@ -355,8 +357,9 @@ private:
             std::snprintf(lowByte, sizeof lowByte, "%02x", port);
             const std::string slots = call.Field("slots");
             checks.push_back({"port", call.Field("port"), std::to_string(port)});
-            checks.push_back({"low byte of the port slot",
-                              slots.size() >= 8 ? slots.substr(6, 2) : slots, lowByte});
+            if (e2e::kArgumentSlots)
+                checks.push_back({"low byte of the port slot",
+                                  slots.size() >= 8 ? slots.substr(6, 2) : slots, lowByte});
         }
         for (const Argument& argument : Arguments()) {
             if (argument.button == op.button) {

@@ -2,6 +2,7 @@
 // start-up, so an ORLOG7_DLL.dll planted in the folder the tool is started
 // from is not linked, while the one beside the exe still is.
 #include "AppSession.h"
+#include "Build.h"
 #include "Files.h"
 #include "tests/common/ExpectedResults.h"
 #include "Text.h"
@@ -68,9 +69,10 @@ E2E_CASE(safe_loading, damaged_library_gives_one_box) {
     const size_t peHeader =
         static_cast<unsigned char>(library[0x3C]) | static_cast<unsigned char>(library[0x3D]) << 8;
     ctx.Require(library.compare(peHeader, 4, std::string("PE\0\0", 4)) == 0, "a PE image");
+    // The machine field says x64 (0x8664) in a 32-bit image, i386 (0x14c) in a 64-bit one.
     std::string otherMachine = library;
-    otherMachine[peHeader + 4] = '\x64';  // IMAGE_FILE_MACHINE_AMD64: 0x8664
-    otherMachine[peHeader + 5] = '\x86';
+    otherMachine[peHeader + 4] = e2e::kArgumentSlots ? '\x64' : '\x4c';
+    otherMachine[peHeader + 5] = e2e::kArgumentSlots ? '\x86' : '\x01';
     const struct {
         const char* what;
         std::string bytes;
@@ -89,4 +91,26 @@ E2E_CASE(safe_loading, damaged_library_gives_one_box) {
             ctx.ExpectEq(outcome.boxes[0].text, e2e::Widen(expected::kCannotLink), d.what);
         app.ExpectResultBox(1013, expected::kResultCaption, expected::kPleaseLink, d.what);
     }
+}
+
+// A whole, sound library of the other build (64-bit beside the 32-bit
+// program, 32-bit beside the 64-bit one) gets exactly the same answer: one
+// box, no crash, and the program goes on unlinked.
+E2E_CASE(safe_loading, library_of_the_other_build_gives_one_box) {
+    std::string library;
+    ctx.Require(!ctx.Paths().otherMachineFake.empty() &&
+                    e2e::ReadWholeFile(ctx.Paths().otherMachineFake, library),
+                "the other build's fake library was read (" +
+                    e2e::Narrow(ctx.Paths().otherMachineFake) +
+                    "; scripts/build builds both Windows presets)");
+    e2e::LaunchOptions options;
+    options.besideExe.push_back({L"ORLOG7_DLL.dll", library});
+    e2e::AppSession app(ctx, e2e::Library::None, options);
+    const e2e::CommandOutcome outcome = app.Click(1001);
+    ctx.Expect(outcome.returned, "the click returned");
+    if (ctx.ExpectEq(outcome.boxes.size(), 1u, "boxes"))
+        ctx.ExpectEq(outcome.boxes[0].text, e2e::Widen(expected::kCannotLink), "the box");
+    ctx.Expect(app.Fake().All().empty(), "nothing of the library ran");
+    app.ExpectResultBox(1013, expected::kResultCaption, expected::kPleaseLink, "into dump mode");
+    ctx.Expect(!app.Exited(), "the program still runs");
 }

@@ -35,6 +35,10 @@ std::string Describe(long long value) {
     return std::to_string(value);
 }
 
+std::string Describe(unsigned long long value) {
+    return std::to_string(value);
+}
+
 void CaseContext::Fail(const std::string& what) {
     ++failures_;
     if (echo_)

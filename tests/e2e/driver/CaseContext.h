@@ -17,6 +17,9 @@ struct RigPaths {
     // and its fixture tool, for the cases that run on the emulator.
     std::wstring emulatorDll;
     std::wstring fixturesExe;
+    // The recording fake built for the other Windows build (32-bit beside a
+    // 64-bit program, and the reverse).
+    std::wstring otherMachineFake;
     // Drive a Vantrel someone else started instead of starting one (--attach).
     bool attach = false;
 };
@@ -27,6 +30,7 @@ struct CaseAbort {};
 std::string Describe(const std::string& value);
 std::string Describe(const std::wstring& value);
 std::string Describe(long long value);
+std::string Describe(unsigned long long value);  // size_t on 64-bit Windows
 inline std::string Describe(int value) {
     return Describe(static_cast<long long>(value));
 }
@@ -37,7 +41,7 @@ inline std::string Describe(long value) {
     return Describe(static_cast<long long>(value));
 }
 inline std::string Describe(unsigned long value) {
-    return Describe(static_cast<long long>(value));
+    return Describe(static_cast<unsigned long long>(value));
 }
 inline std::string Describe(bool value) {
     return value ? "true" : "false";

@@ -2,7 +2,8 @@
 // its command line against a built Vantrel.exe and the fake libraries.
 //
 //   vantrel_e2e --app PATH --fakes DIR --scratch DIR [--emulator DLL]
-//               [--fixtures EXE] [--list] [--timeout S] GROUP|GROUP.CASE...
+//               [--fixtures EXE] [--other-machine-fake DLL] [--list]
+//               [--timeout S] GROUP|GROUP.CASE...
 //   vantrel_e2e --attach --scratch DIR [--timeout S] GROUP|GROUP.CASE...
 //
 // --attach: the sessions drive a Vantrel started by someone else (each
@@ -16,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "Build.h"
 #include "CaseContext.h"
 #include "Text.h"
 
@@ -59,7 +61,7 @@ void Usage() {
     std::printf(
         "usage: vantrel_e2e --app PATH --fakes DIR --scratch DIR [--emulator DLL] [--fixtures "
         "EXE]\n"
-        "                   [--list] [--timeout S] GROUP[.CASE]...\n"
+        "                   [--other-machine-fake DLL] [--list] [--timeout S] GROUP[.CASE]...\n"
         "       vantrel_e2e --attach --scratch DIR [--timeout S] GROUP[.CASE]...\n");
 }
 
@@ -83,6 +85,8 @@ int main(int argc, char** argv) {
             paths.emulatorDll = e2e::WindowsPath(argv[++i]);
         } else if (arg == "--fixtures" && hasValue) {
             paths.fixturesExe = e2e::WindowsPath(argv[++i]);
+        } else if (arg == "--other-machine-fake" && hasValue) {
+            paths.otherMachineFake = e2e::WindowsPath(argv[++i]);
         } else if (arg == "--timeout" && hasValue) {
             g_timeoutSeconds = static_cast<DWORD>(std::strtoul(argv[++i], nullptr, 10));
         } else if (arg == "--attach") {
@@ -108,6 +112,7 @@ int main(int argc, char** argv) {
         Usage();
         return 2;
     }
+    std::printf("%s\n", e2e::kBuildDescription);
     SetUnhandledExceptionFilter(&OnCrash);
     CreateThread(nullptr, 0, &Watchdog, nullptr, 0, nullptr);
 

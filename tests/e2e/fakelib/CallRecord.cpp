@@ -9,6 +9,7 @@ namespace fakelib {
 namespace {
 
 constexpr std::size_t kTextLogLimit = 4096;
+constexpr char kUnreadSlot[] = "????????";  // x64: the argument is in a register
 
 std::wstring Environment(const wchar_t* name) {
     wchar_t value[MAX_PATH * 2];
@@ -60,7 +61,8 @@ CallRecord::CallRecord(const char* exportName, const uint32_t* slots, std::size_
     : script_(Environment(L"VANTREL_FAKE_SCRIPT").c_str(), exportName) {
     line_ = std::string("call ") + exportName + " slots=";
     for (std::size_t i = 0; i < slotCount; ++i) {
-        line_ += (i == 0 ? "" : ",") + Slot(slots[i]);
+        line_ +=
+            (i == 0 ? "" : ",") + (slots == nullptr ? std::string(kUnreadSlot) : Slot(slots[i]));
     }
     if (slotCount == 0) {
         line_ += "-";

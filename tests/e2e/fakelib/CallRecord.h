@@ -26,7 +26,8 @@ void AppendLogLine(const std::string& line);
 
 class CallRecord {
 public:
-    // `slots` points to the export's first 4-byte argument slot.
+    // `slots` points to the export's first 4-byte argument slot; null where
+    // the arguments travel in registers (x64), logged as "????????" each.
     CallRecord(const char* exportName, const uint32_t* slots, std::size_t slotCount);
 
     void Number(const char* name, int64_t value);

@@ -10,8 +10,12 @@ using fakelib::CallRecord;
 
 // The caller's argument slots, read through the frame pointer so the log
 // shows all four bytes of each slot, not just what the declared type keeps
-// (a port travels in the low byte; the rest of its slot is undefined).
-#if defined(_MSC_VER)
+// (a port travels in the low byte; the rest of its slot is undefined). On
+// x64 the arguments travel in registers: there is no slot to read, and the
+// log marks each one unread.
+#if defined(_M_X64) || defined(__x86_64__)
+#define FAKE_SLOTS() static_cast<const uint32_t*>(nullptr)
+#elif defined(_MSC_VER)
 #include <intrin.h>
 #define FAKE_SLOTS() \
     reinterpret_cast<const uint32_t*>(static_cast<const char*>(_AddressOfReturnAddress()) + 4)
