@@ -35,8 +35,10 @@ set(CPACK_PACKAGE_NAME Vantrel)
 set(CPACK_PACKAGE_VENDOR Vantrel)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_FILE_NAME Vantrel-${PROJECT_VERSION}-${VANTREL_PACKAGE_MACHINE})
-set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
+# The zip's path, for the check that unpacks it (tests/package).
+set(VANTREL_ZIP ${CPACK_PACKAGE_DIRECTORY}/${CPACK_PACKAGE_FILE_NAME}.zip)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 # SHA256SUMS is written into the staged files just before they are zipped.
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/PackageChecksums.cmake)
 include(CPack)
