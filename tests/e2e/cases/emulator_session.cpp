@@ -12,8 +12,7 @@ E2E_CASE(emulator_session, full_session_and_persisted_state) {
     e2e::EmulatorSessionSetup setup;
     setup.imageVersion = "V2.31";  // written by the fixture tool, not the factory's V1.00
     e2e::PrepareDriveG(ctx, setup.imageVersion);
-    setup.stateFile =
-        ctx.Paths().scratchRoot + L"\\" + e2e::Widen(ctx.Name()) + L"\\logger.state";
+    setup.stateFile = ctx.Paths().scratchRoot + L"\\" + e2e::Widen(ctx.Name()) + L"\\logger.state";
     const std::string ini =
         "\xEF\xBB\xBF[Emulator]\r\nPort=5\r\nUnplugged=0\r\nNoGpsFix=0\r\n"
         "TransferDelayMsPerKiB=0\r\nStateFile=" +

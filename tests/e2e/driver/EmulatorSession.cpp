@@ -188,8 +188,7 @@ void WalkEmulatorSession(CaseContext& ctx, const EmulatorSessionSetup& setup) {
         app.Link();
         EnterDumpModeByScan(app);
         const double awaySeconds = (GetTickCount() - exitedDumpModeAt) / 1000.0;
-        ExpectDeviceInformation(app, kSerialNumber, imageVersion,
-                                "second run: device information");
+        ExpectDeviceInformation(app, kSerialNumber, imageVersion, "second run: device information");
         app.ExpectResultBox(1007, 22, "second run: readback");
         app.ExpectFields(settings, "second run: readback");
         // Out of dump mode the logger logged one fix a second (the interval written).
