@@ -67,8 +67,12 @@ BOOL CVantrelApp::InitInstance() {
 }  // namespace vantrel
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    // A damaged library or an empty drive gets the program's own answer, no system box.
-    SetErrorMode(GetErrorMode() | SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+    // A damaged library or an empty drive gets the program's own answer, no
+    // system box. SetErrorMode hands back the mode it replaces: XP's kernel32
+    // has no GetErrorMode, and importing it would keep the program from
+    // starting there.
+    const UINT errorMode = SetErrorMode(0);
+    SetErrorMode(errorMode | SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     vantrel::RemoveCurrentDirectoryFromDllSearch();
     // A library call (a dump over a serial line) may hold the window for
     // minutes; a "Not Responding" ghost would offer to kill the program

@@ -1,11 +1,14 @@
 #include "AppSession.h"
 
+#include <cstdio>
+
 #include "Text.h"
 
 namespace e2e {
 namespace {
 
 constexpr DWORD kStartTimeoutMs = 30000;
+constexpr DWORD kAttachTimeoutMs = 60000;
 constexpr DWORD kCommandTimeoutMs = 15000;
 constexpr DWORD kBoxCloseTimeoutMs = 5000;
 constexpr DWORD kMessageTimeoutMs = 3000;
@@ -13,6 +16,8 @@ constexpr DWORD kPollMs = 10;
 
 // The program being driven, so the driver's watchdog can end it.
 HANDLE g_currentProcess = nullptr;
+// The process the last attached session drove: the next one waits for another.
+DWORD g_lastAttachedProcess = 0;
 
 struct DialogSearch {
     DWORD processId;
@@ -33,6 +38,20 @@ std::vector<HWND> ProcessDialogs(DWORD processId) {
     DialogSearch search{processId, {}};
     EnumWindows(&CollectDialog, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+BOOL CALLBACK CollectMainWindow(HWND hwnd, LPARAM param) {
+    auto* found = reinterpret_cast<std::vector<HWND>*>(param);
+    if (IsWindowVisible(hwnd) && ClassName(hwnd) == L"#32770" && WindowText(hwnd) == L"Vantrel")
+        found->push_back(hwnd);
+    return TRUE;
+}
+
+// Visible Vantrel main windows of any process.
+std::vector<HWND> MainWindows() {
+    std::vector<HWND> found;
+    EnumWindows(&CollectMainWindow, reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 struct SendJob {
@@ -141,6 +160,10 @@ void AppSession::PlaceLibrary(Library library, const std::wstring& folder) {
 
 void AppSession::Launch(Library library, const LaunchOptions& options) {
     const RigPaths& paths = ctx_.Paths();
+    if (paths.attach) {
+        Attach();
+        return;
+    }
     dir_ = ctx_.NewScratchDir();
     const std::wstring exe = dir_ + L"\\Vantrel.exe";
     ctx_.Require(CopyFileW(paths.app.c_str(), exe.c_str(), FALSE) != FALSE,
@@ -200,6 +223,38 @@ void AppSession::Launch(Library library, const LaunchOptions& options) {
         Kill("its main window did not appear");
         throw CaseAbort();
     }
+}
+
+void AppSession::Attach() {
+    const DWORD start = GetTickCount();
+    while (dialog_ == nullptr && GetTickCount() - start < kAttachTimeoutMs) {
+        for (HWND hwnd : MainWindows()) {
+            DWORD processId = 0;
+            GetWindowThreadProcessId(hwnd, &processId);
+            if (processId != g_lastAttachedProcess) {
+                dialog_ = hwnd;
+                processId_ = processId;
+            }
+        }
+        if (dialog_ == nullptr)
+            Sleep(kPollMs);
+    }
+    ctx_.Require(dialog_ != nullptr, "a Vantrel window (started by the user) appeared within " +
+                                         std::to_string(kAttachTimeoutMs / 1000) + " s");
+    process_ = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION,
+                           FALSE, processId_);
+    ctx_.Require(process_ != nullptr, "open the process of the Vantrel window");
+    g_currentProcess = process_;
+    g_lastAttachedProcess = processId_;
+    wchar_t image[MAX_PATH] = {};
+    DWORD length = MAX_PATH;
+    if (QueryFullProcessImageNameW(process_, 0, image, &length)) {
+        dir_ = std::wstring(image, length);
+        dir_ = dir_.substr(0, dir_.find_last_of(L'\\'));
+    }
+    workingDir_ = dir_;
+    std::printf("attached to %s (process %lu)\n", Narrow(std::wstring(image)).c_str(),
+                static_cast<unsigned long>(processId_));
 }
 
 void AppSession::Kill(const std::string& why) {

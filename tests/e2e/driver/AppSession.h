@@ -67,6 +67,10 @@ struct LaunchOptions {
     std::vector<std::pair<std::wstring, std::string>> besideExe;
 };
 
+// With --attach (RigPaths::attach) a session starts nothing: it waits for
+// the main window of a Vantrel started by someone else, in a process it has
+// not driven before, and takes the program and its library as they are
+// laid out; `library` and `options` are then not used.
 class AppSession {
 public:
     AppSession(CaseContext& ctx, Library library, const LaunchOptions& options = LaunchOptions());
@@ -138,6 +142,7 @@ public:
 
 private:
     void Launch(Library library, const LaunchOptions& options);
+    void Attach();
     void PlaceLibrary(Library library, const std::wstring& folder);
     void Kill(const std::string& why);
     void ExpectBox(const BoxSeen& box, const std::string& caption, const std::string& text,

@@ -20,6 +20,8 @@ struct RigPaths {
     // The recording fake built for the other Windows build (32-bit beside a
     // 64-bit program, and the reverse).
     std::wstring otherMachineFake;
+    // Drive a Vantrel someone else started instead of starting one (--attach).
+    bool attach = false;
 };
 
 // Thrown by Require; the runner counts the case as failed.

@@ -4,7 +4,10 @@
 //   vantrel_e2e --app PATH --fakes DIR --scratch DIR [--emulator DLL]
 //               [--fixtures EXE] [--other-machine-fake DLL] [--list]
 //               [--timeout S] GROUP|GROUP.CASE...
+//   vantrel_e2e --attach --scratch DIR [--timeout S] GROUP|GROUP.CASE...
 //
+// --attach: the sessions drive a Vantrel started by someone else (each
+// session the next one to open its window) instead of starting one.
 // Paths may be Linux paths (taken as drive Z:). Ends with the line
 // "N passed, N failed" and exit code 0 only when every case passed.
 #include <windows.h>
@@ -58,7 +61,8 @@ void Usage() {
     std::printf(
         "usage: vantrel_e2e --app PATH --fakes DIR --scratch DIR [--emulator DLL] [--fixtures "
         "EXE]\n"
-        "                   [--other-machine-fake DLL] [--list] [--timeout S] GROUP[.CASE]...\n");
+        "                   [--other-machine-fake DLL] [--list] [--timeout S] GROUP[.CASE]...\n"
+        "       vantrel_e2e --attach --scratch DIR [--timeout S] GROUP[.CASE]...\n");
 }
 
 }  // namespace
@@ -85,6 +89,8 @@ int main(int argc, char** argv) {
             paths.otherMachineFake = e2e::WindowsPath(argv[++i]);
         } else if (arg == "--timeout" && hasValue) {
             g_timeoutSeconds = static_cast<DWORD>(std::strtoul(argv[++i], nullptr, 10));
+        } else if (arg == "--attach") {
+            paths.attach = true;
         } else if (arg == "--list") {
             list = true;
         } else if (!arg.empty() && arg[0] != '-') {
@@ -100,8 +106,9 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
-    if (paths.app.empty() || paths.fakesDir.empty() || paths.scratchRoot.empty() ||
-        patterns.empty()) {
+    const bool startsPrograms = !paths.attach;
+    if ((startsPrograms && (paths.app.empty() || paths.fakesDir.empty())) ||
+        paths.scratchRoot.empty() || patterns.empty()) {
         Usage();
         return 2;
     }

@@ -1,0 +1,15 @@
+# Run by CPack on the staged files: writes SHA256SUMS beside them, one line
+# per other file ("<sha256>  <path>", the format sha256sum -c reads), CRLF.
+set(top "${CPACK_TEMPORARY_INSTALL_DIRECTORY}")
+if(NOT EXISTS "${top}/Vantrel.exe")
+  message(FATAL_ERROR "SHA256SUMS: no Vantrel.exe among the staged files in ${top}")
+endif()
+file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE "${top}" "${top}/*")
+list(REMOVE_ITEM files SHA256SUMS)
+list(SORT files)
+set(sums "")
+foreach(file IN LISTS files)
+  file(SHA256 "${top}/${file}" hash)
+  string(APPEND sums "${hash}  ${file}\r\n")
+endforeach()
+file(WRITE "${top}/SHA256SUMS" "${sums}")
