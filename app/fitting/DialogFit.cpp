@@ -101,13 +101,10 @@ void DialogFit::PlaceControls(HFONT font, bool place) {
         }
         HFONT own = font;
         for (const ControlFace& face : choice.controlFaces) {
-            HFONT made = face.dialog == dialogIndex_ && face.item == static_cast<int>(i)
-                             ? CreateDialogFont({face.face, choice.font.points}, screen_.dpi,
-                                                kControlFaceQuality)
-                             : nullptr;
-            if (made != nullptr) {
-                fonts_.push_back(made);
-                own = made;
+            if (face.dialog == dialogIndex_ && face.item == static_cast<int>(i)) {
+                fonts_.push_back(CreateDialogFont({face.face, choice.font.points}, screen_.dpi,
+                                                  kControlFaceQuality));
+                own = fonts_.back() != nullptr ? fonts_.back() : font;
             }
         }
         if (own != nullptr) {

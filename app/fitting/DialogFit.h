@@ -1,7 +1,6 @@
-// Fits a dialog template to the screen it opens on. One face and point size
-// serves all of the program's dialogs, chosen once per DPI and work area
-// (FontChoice.h has the rule); the dialog is moved into the work area,
-// scrolls where it is larger, and is fitted again on a DPI change.
+// Fits a dialog template to the screen it opens on: one face and size for all
+// the program's dialogs, chosen once per DPI and work area (FontChoice.h), the
+// dialog moved into the work area, scrolling where larger, refitted per DPI.
 #ifndef VANTREL_APP_FITTING_DIALOGFIT_H
 #define VANTREL_APP_FITTING_DIALOGFIT_H
 

@@ -5,7 +5,6 @@
 #include <map>
 #include <memory>
 #include <type_traits>
-#include <utility>
 
 #include "app/fitting/DialogFit.h"
 
@@ -244,8 +243,7 @@ const FontChoice& ChoiceFor(int dpi, const RECT& workArea) {
 int MonitorDpi(HMONITOR monitor) {
     using GetDpi = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
     static const auto getDpi = Lookup<GetDpi>(L"shcore.dll", "GetDpiForMonitor");
-    UINT x = 0;
-    UINT y = 0;  // of MDT_EFFECTIVE_DPI, 0
+    UINT x = 0, y = 0;  // of MDT_EFFECTIVE_DPI, 0
     if (getDpi != nullptr && monitor != nullptr && getDpi(monitor, 0, &x, &y) == S_OK && y > 0) {
         return static_cast<int>(y);
     }

@@ -9,8 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/fitting/DialogTemplate.h"
-#include "app/fitting/FontChoice.h"
+#include "app/fitting/DialogTemplate.h"  // and FontChoice.h
 
 namespace vantrel {
 
