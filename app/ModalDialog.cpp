@@ -5,11 +5,7 @@ namespace vantrel {
 INT_PTR CModalDialog::DoModal() {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     const LPARAM self = reinterpret_cast<LPARAM>(this);
-    if (const DLGTEMPLATE* fitted = fitter_.Prepare(instance, templateId_, owner_)) {
-        return DialogBoxIndirectParamW(instance, fitted, owner_, &CModalDialog::DialogProc, self);
-    }
-    return DialogBoxParamW(instance, MAKEINTRESOURCEW(templateId_), owner_,
-                           &CModalDialog::DialogProc, self);
+    return fit_.DoModal(instance, templateId_, owner_, &CModalDialog::DialogProc, self);
 }
 
 BOOL CModalDialog::OnInitDialog() {
@@ -51,7 +47,7 @@ INT_PTR CModalDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG: {
         const BOOL systemFocus = OnInitDialog();
-        fitter_.Attach(hwnd_);
+        fit_.Attach(hwnd_);
         return systemFocus;
     }
     case WM_COMMAND: {
@@ -67,7 +63,7 @@ INT_PTR CModalDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     default: {
         INT_PTR result = FALSE;
-        if (fitter_.OnMessage(message, wParam, lParam, result)) {
+        if (fit_.OnMessage(message, wParam, lParam, result)) {
             return result;
         }
         return OnMessage(message, wParam, lParam, result) ? result : FALSE;

@@ -1,5 +1,5 @@
 // A small modal dialog base: a template id, a dialog fitted to its screen
-// (DialogFitter), and a dialog procedure that finds the object through
+// (fitting/DialogFit.h), and a dialog procedure that finds the object through
 // GWLP_USERDATA and calls its steps. An exception from a step ends that step
 // only; the dialog stays up.
 #ifndef VANTREL_APP_MODALDIALOG_H
@@ -7,7 +7,7 @@
 
 #include <windows.h>
 
-#include "app/DialogFitter.h"
+#include "app/fitting/DialogFit.h"
 
 namespace vantrel {
 
@@ -48,7 +48,7 @@ private:
     UINT templateId_;
     HWND owner_;
     HWND hwnd_ = nullptr;
-    DialogFitter fitter_;
+    DialogFit fit_;
 };
 
 }  // namespace vantrel

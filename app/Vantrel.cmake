@@ -1,14 +1,8 @@
 # Vantrel.exe: the dialog program, statically linked (see the toolchain file).
 add_executable(Vantrel WIN32
   ${CMAKE_CURRENT_SOURCE_DIR}/AboutDlg.h
-  ${CMAKE_CURRENT_SOURCE_DIR}/DialogFitter.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/DialogScroller.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/DialogTemplate.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/FontTrials.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/GlyphFallback.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/ModalDialog.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/PortSelector.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/ScreenFit.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/TerminateHandler.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/SystemCodePage.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/VantrelApp.cpp
@@ -35,7 +29,7 @@ target_include_directories(Vantrel PRIVATE ${CMAKE_CURRENT_BINARY_DIR})
 set_source_files_properties(${PROJECT_SOURCE_DIR}/res/Vantrel.rc PROPERTIES OBJECT_DEPENDS
   "${PROJECT_SOURCE_DIR}/res/Vantrel.manifest;${PROJECT_SOURCE_DIR}/res/Vantrel.ico;${CMAKE_CURRENT_BINARY_DIR}/VantrelVersion.h")
 target_compile_definitions(Vantrel PRIVATE UNICODE _UNICODE)
-target_link_libraries(Vantrel PRIVATE vantrel_app_core comctl32 gdi32)
+target_link_libraries(Vantrel PRIVATE vantrel_app_core vantrel_fitting comctl32)
 if(MINGW)
   target_link_options(Vantrel PRIVATE -municode)
 elseif(MSVC)

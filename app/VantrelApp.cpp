@@ -4,7 +4,11 @@
 
 #include <string>
 
+#include "app/ReferenceReadouts.h"
 #include "app/VantrelDlg.h"
+#include "app/fitting/DialogFit.h"
+#include "devicelib/TextConversion.h"
+#include "res/resource.h"
 
 namespace vantrel {
 
@@ -47,6 +51,13 @@ void RemoveCurrentDirectoryFromDllSearch() {
 BOOL CVantrelApp::InitInstance() {
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
+
+    // One font for both dialogs, chosen to show the main window's readouts too.
+    std::vector<SampleText> readouts;
+    for (const FieldText& readout : ReferenceReadouts()) {
+        readouts.push_back({readout.controlId, Utf8ToWide(readout.text)});
+    }
+    DeclareDialogs({{IDD_VANTREL_DIALOG, readouts}, {IDD_ABOUTBOX, {}}});
 
     CVantrelDlg dialog(DeviceLibrary(), nullptr);
     dialog.DoModal();

@@ -20,6 +20,7 @@ rows=(
   "96dpi-1280x1024  96  1280x1024  project"
   "96dpi-1366x720   96  1366x720   project"
   "120dpi-1920x1020 120 1920x1020  project"
+  "125dpi-1600x860  125 1600x860   project"
   "144dpi-1920x1008 144 1920x1008  project"
   "192dpi-3840x2064 192 3840x2064  project"
   "no-face-96dpi    96  1280x1024  plain"

@@ -6,7 +6,7 @@
 // static text and push button of both dialogs is measured in the font the
 // dialog really draws (DrawnFont: found from the controls' sizes and the
 // screen), the windows must lie in the work area, every control must come
-// into view (scrolling, the wheel, Tab), and the Chinese texts must be drawn
+// into view (scrolling, the wheel, Tab, a click), and the Chinese texts must be drawn
 // as glyphs of their own.
 #include <cstdio>
 #include <cstdlib>
@@ -228,6 +228,27 @@ void ExpectTabRevealsEach(e2e::CaseContext& ctx, e2e::AppSession& app, HWND dial
     app.Ask(dialog, WM_VSCROLL, SB_TOP);
 }
 
+// A click moves the focus past the dialog manager: a button out of view at
+// the top comes into view as it takes the focus. It is let go off itself, so
+// nothing is clicked.
+void ExpectClickRevealsEach(e2e::CaseContext& ctx, e2e::AppSession& app, HWND dialog,
+                            const std::string& what) {
+    for (const e2e::ChildWindow& child : e2e::ReadChildren(dialog)) {
+        app.Ask(dialog, WM_VSCROLL, SB_TOP);
+        app.Ask(dialog, WM_HSCROLL, SB_TOP);
+        if (child.className != L"Button" || InView(dialog, child.hwnd))
+            continue;
+        app.Ask(child.hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
+        bool shown = false;
+        for (int wait = 0; wait < 100 && !(shown = InView(dialog, child.hwnd)); ++wait)
+            Sleep(20);
+        app.Ask(child.hwnd, WM_LBUTTONUP, 0, MAKELPARAM(0x7FFF, 0x7FFF));
+        ctx.Expect(shown, what + ": a click on " + e2e::Describe(child.text) + " (id " +
+                              std::to_string(child.id) + ") leaves it out of view");
+    }
+    app.Ask(dialog, WM_VSCROLL, SB_TOP);
+}
+
 // The two characters of "確定", read off the screen inside the button, are
 // each drawn and unlike each other: two missing-glyph boxes look alike.
 void ExpectChineseDrawn(e2e::CaseContext& ctx, HWND button, const std::string& what) {
@@ -352,6 +373,7 @@ E2E_CASE(screens, every_text_whole_every_control_in_reach) {
     ctx.ExpectEq(measured, 60, "main window: texts measured");
     ExpectEveryControlInReach(ctx, app, dialog, "main window");
     ExpectTabRevealsEach(ctx, app, dialog, "main window");
+    ExpectClickRevealsEach(ctx, app, dialog, "main window");
 
     std::wstring aboutCaption;
     app.Send(WM_SYSCOMMAND, 0x0010, 0, {}, [&](HWND box) {

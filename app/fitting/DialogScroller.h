@@ -1,8 +1,8 @@
 // Lets a dialog that is larger than the work area scroll over its controls:
 // scroll bars, the mouse wheel, and the focused control brought into view.
 // A dialog that fits is only moved into the work area.
-#ifndef VANTREL_APP_DIALOGSCROLLER_H
-#define VANTREL_APP_DIALOGSCROLLER_H
+#ifndef VANTREL_APP_FITTING_DIALOGSCROLLER_H
+#define VANTREL_APP_FITTING_DIALOGSCROLLER_H
 
 #include <windows.h>
 
@@ -10,15 +10,10 @@ namespace vantrel {
 
 class DialogScroller {
 public:
-    // Fits the dialog, at its whole size, into `workArea`: moved where it
-    // reaches outside, cut to the area and given scroll bars where it is
-    // larger. `lineHeight`: pixels per scroll line (the font's height).
-    void Fit(HWND dialog, const RECT& workArea, int lineHeight);
-    bool Scrolls() const { return scrolls_[kAcross] || scrolls_[kDown]; }
-    // Back to the whole size, unscrolled and without scroll bars (before the
-    // dialog is laid out anew).
-    void Reset();
-
+    // Fits the dialog, at its whole size with its controls unscrolled, into
+    // `workArea`: moved where it reaches outside, cut to the area and given
+    // scroll bars where it is larger. `lineHeight`: pixels a scroll line.
+    void Fit(HWND dialog, const RECT& workArea, int lineHeight, int dpi);
     // WM_VSCROLL, WM_HSCROLL, WM_MOUSEWHEEL and WM_MOUSEHWHEEL; true when handled.
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // Scrolls so that `control` shows whole, where the dialog scrolls.
@@ -27,8 +22,6 @@ public:
 private:
     enum Axis { kAcross, kDown };
     void ScrollTo(Axis axis, int position);
-    void OnScrollBar(Axis axis, int request);
-    void OnWheel(Axis axis, int delta);
 
     HWND dialog_ = nullptr;
     bool scrolls_[2] = {false, false};
