@@ -59,9 +59,11 @@ E2E_CASE(safe_loading, library_beside_exe_is_linked) {
     ctx.Expect(calls.size() == 1 && calls[0].name == "KZ_ORLOG7_ERASE_All_DB", "erase called once");
 }
 
-// A damaged library gets the program's own answer and no box of the system's
-// ("bad image"), whatever the damage.
-E2E_CASE(safe_loading, damaged_library_gives_one_box) {
+// A library that cannot be loaded gets the program's own answer and no box of
+// the system's ("bad image"), whatever the reason: damaged, or whole and sound
+// but of the other build (64-bit beside the 32-bit program, 32-bit beside the
+// 64-bit one). Nothing of it runs, and the program goes on unlinked.
+E2E_CASE(safe_loading, unloadable_library_gives_one_box) {
     std::string library;
     ctx.Require(e2e::ReadWholeFile(ctx.Paths().fakesDir + L"\\fake_orlog7_full.dll", library) &&
                     library.size() > 4096,
@@ -73,44 +75,32 @@ E2E_CASE(safe_loading, damaged_library_gives_one_box) {
     std::string otherMachine = library;
     otherMachine[peHeader + 4] = e2e::kArgumentSlots ? '\x64' : '\x4c';
     otherMachine[peHeader + 5] = e2e::kArgumentSlots ? '\x86' : '\x01';
-    const struct {
-        const char* what;
-        std::string bytes;
-    } damaged[] = {
-        {"not an image", "This is not a library.\r\n"},
-        {"cut short", library.substr(0, 4096)},
-        {"for another machine", otherMachine},
-    };
-    for (const auto& d : damaged) {
-        e2e::LaunchOptions options;
-        options.besideExe.push_back({L"ORLOG7_DLL.dll", d.bytes});
-        e2e::AppSession app(ctx, e2e::Library::None, options);
-        const e2e::CommandOutcome outcome = app.Click(1001);
-        ctx.Expect(outcome.returned, std::string(d.what) + ": the click returned");
-        if (ctx.ExpectEq(outcome.boxes.size(), 1u, std::string(d.what) + ": boxes"))
-            ctx.ExpectEq(outcome.boxes[0].text, e2e::Widen(expected::kCannotLink), d.what);
-        app.ExpectResultBox(1013, expected::kResultCaption, expected::kPleaseLink, d.what);
-    }
-}
-
-// A whole, sound library of the other build (64-bit beside the 32-bit
-// program, 32-bit beside the 64-bit one) gets exactly the same answer: one
-// box, no crash, and the program goes on unlinked.
-E2E_CASE(safe_loading, library_of_the_other_build_gives_one_box) {
-    std::string library;
+    std::string otherBuild;
     ctx.Require(!ctx.Paths().otherMachineFake.empty() &&
-                    e2e::ReadWholeFile(ctx.Paths().otherMachineFake, library),
+                    e2e::ReadWholeFile(ctx.Paths().otherMachineFake, otherBuild),
                 "the other build's fake library was read (" +
                     e2e::Narrow(ctx.Paths().otherMachineFake) +
                     "; scripts/build builds both Windows presets)");
-    e2e::LaunchOptions options;
-    options.besideExe.push_back({L"ORLOG7_DLL.dll", library});
-    e2e::AppSession app(ctx, e2e::Library::None, options);
-    const e2e::CommandOutcome outcome = app.Click(1001);
-    ctx.Expect(outcome.returned, "the click returned");
-    if (ctx.ExpectEq(outcome.boxes.size(), 1u, "boxes"))
-        ctx.ExpectEq(outcome.boxes[0].text, e2e::Widen(expected::kCannotLink), "the box");
-    ctx.Expect(app.Fake().All().empty(), "nothing of the library ran");
-    app.ExpectResultBox(1013, expected::kResultCaption, expected::kPleaseLink, "into dump mode");
-    ctx.Expect(!app.Exited(), "the program still runs");
+    const struct {
+        const char* what;
+        std::string bytes;
+    } unloadable[] = {
+        {"not an image", "This is not a library.\r\n"},
+        {"cut short", library.substr(0, 4096)},
+        {"for another machine", otherMachine},
+        {"of the other build", otherBuild},
+    };
+    for (const auto& u : unloadable) {
+        const std::string what = u.what;
+        e2e::LaunchOptions options;
+        options.besideExe.push_back({L"ORLOG7_DLL.dll", u.bytes});
+        e2e::AppSession app(ctx, e2e::Library::None, options);
+        const e2e::CommandOutcome outcome = app.Click(1001);
+        ctx.Expect(outcome.returned, what + ": the click returned");
+        if (ctx.ExpectEq(outcome.boxes.size(), 1u, what + ": boxes"))
+            ctx.ExpectEq(outcome.boxes[0].text, e2e::Widen(expected::kCannotLink), what);
+        ctx.Expect(app.Fake().All().empty(), what + ": nothing of the library ran");
+        app.ExpectResultBox(1013, expected::kResultCaption, expected::kPleaseLink, what);
+        ctx.Expect(!app.Exited(), what + ": the program still runs");
+    }
 }
