@@ -3,6 +3,8 @@
 // the port list with its 100 entries, and does nothing else.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include "res/resource.h"
 
 namespace {
@@ -38,6 +40,12 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    // The manifest asks for common controls 6, which Windows XP creates only
+    // once the program has called this; Wine, without the call, creates its
+    // own older controls instead, which are quicker to make and would not
+    // be the same controls as Vantrel's.
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
     DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_VANTREL_DIALOG), nullptr, &DialogProc, 0);
     return 0;
 }
