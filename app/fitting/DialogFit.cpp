@@ -86,6 +86,12 @@ void DialogFit::Attach(HWND dialog) {
 void DialogFit::PlaceControls(HFONT font, bool place) {
     const std::vector<DialogTemplate::Item>& items = DeclaredDialogs()[dialogIndex_].layout.Items();
     const FontChoice& choice = *screen_.choice;
+    const bool ownFaces =
+        std::any_of(choice.controlFaces.begin(), choice.controlFaces.end(),
+                    [this](const ControlFace& f) { return f.dialog == dialogIndex_; });
+    if (font == nullptr && !place && !ownFaces) {
+        return;  // nothing to change; the walk asks the system about every child
+    }
     // The dialog manager made the children in the template's order.
     HWND child = GetWindow(dialog_, GW_CHILD);
     for (std::size_t i = 0; i < items.size() && child != nullptr;
