@@ -59,6 +59,7 @@ BOOL CVantrelApp::InitInstance() {
     }
     DeclareDialogs({{IDD_VANTREL_DIALOG, readouts}, {IDD_ABOUTBOX, {}}});
 
+    CVantrelDlg::RegisterWindowClass(GetModuleHandleW(nullptr));
     CVantrelDlg dialog(DeviceLibrary(), nullptr);
     dialog.DoModal();
     return FALSE;

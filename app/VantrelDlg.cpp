@@ -14,6 +14,25 @@ CVantrelDlg::CVantrelDlg(LibraryBinding& library, HWND parent)
       library_(library),
       icon_(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))) {}
 
+// The window is a dialog of its own class so that it has the program's icon
+// from the moment it exists. Setting it afterwards (WM_SETICON) costs Wine a
+// new window-manager icon for each of the two sizes, at every start.
+void CVantrelDlg::RegisterWindowClass(HINSTANCE instance) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = DefDlgProcW;
+    windowClass.cbWndExtra = DLGWINDOWEXTRA;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME));
+    // The icon's own small image, not the large one shrunk by the system.
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME),
+                                                        IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                        GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = L"" VANTREL_WINDOW_CLASS;
+    RegisterClassExW(&windowClass);
+}
+
 void CVantrelDlg::DoDataExchange() {
     thePortSelector.Attach(GetDlgItem(Handle(), IDC_PORT_SELECTOR));
 }
@@ -21,8 +40,6 @@ void CVantrelDlg::DoDataExchange() {
 BOOL CVantrelDlg::OnInitDialog() {
     CModalDialog::OnInitDialog();
     AddAboutToSystemMenu();
-    SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
     thePortSelector.Fill();
     thePortSelector.Select(kDefaultPortPosition);
     return TRUE;

@@ -12,6 +12,8 @@ namespace vantrel {
 class CVantrelDlg : public CModalDialog, public OperationWindow {
 public:
     CVantrelDlg(LibraryBinding& library, HWND parent);
+    // Once, before the first window: the window's class, with the icon.
+    static void RegisterWindowClass(HINSTANCE instance);
 
     // OperationWindow
     void SetFieldText(int controlId, const std::string& text) override;

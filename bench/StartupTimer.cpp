@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "Timing.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -37,16 +38,19 @@ std::wstring FolderOf(const std::wstring& path) {
     return slash == std::wstring::npos ? std::wstring(L".") : path.substr(0, slash);
 }
 
-// A visible dialog-class top-level window of the process, other than `not`.
-// The class is matched by the server, so a poll costs few round trips to
-// the Wine server that the program being timed shares.
+// A visible dialog top-level window of the process, other than `not`: of
+// the system's dialog class (the bare dialog, message boxes) or of Vantrel's
+// own. The class is matched by the server, so a poll costs few round trips
+// to the Wine server that the program being timed shares.
 HWND VisibleDialog(DWORD processId, HWND not_ = nullptr) {
-    HWND window = nullptr;
-    while ((window = FindWindowExW(nullptr, window, L"#32770", nullptr)) != nullptr) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == processId && window != not_ && IsWindowVisible(window)) {
-            return window;
+    for (const wchar_t* dialogClass : {L"#32770", L"" VANTREL_WINDOW_CLASS}) {
+        HWND window = nullptr;
+        while ((window = FindWindowExW(nullptr, window, dialogClass, nullptr)) != nullptr) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == processId && window != not_ && IsWindowVisible(window)) {
+                return window;
+            }
         }
     }
     return nullptr;

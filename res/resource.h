@@ -9,6 +9,10 @@
 #define IDR_MAINFRAME 128
 #define IDM_ABOUTBOX 0x0010
 
+// The main window's dialog class (CLASS in its template), which carries the
+// program's icon.
+#define VANTREL_WINDOW_CLASS "VantrelWindow"
+
 // Main window: buttons.
 #define IDC_LINK_LIBRARY 1001
 #define IDC_DUMP_LOG 1002

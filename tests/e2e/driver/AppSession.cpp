@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "Text.h"
+#include "res/resource.h"
 
 namespace e2e {
 namespace {
@@ -19,38 +20,44 @@ HANDLE g_currentProcess = nullptr;
 // The process the last attached session drove: the next one waits for another.
 DWORD g_lastAttachedProcess = 0;
 
-struct DialogSearch {
-    DWORD processId;
+// The main window has a dialog class of its own; boxes and the about box
+// are the system's dialogs.
+const wchar_t kMainWindowClass[] = L"" VANTREL_WINDOW_CLASS;
+
+struct WindowSearch {
+    DWORD processId;  // 0: any process
+    const wchar_t* className;
     std::vector<HWND> found;
 };
 
-BOOL CALLBACK CollectDialog(HWND hwnd, LPARAM param) {
-    auto* search = reinterpret_cast<DialogSearch*>(param);
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<WindowSearch*>(param);
     DWORD processId = 0;
     GetWindowThreadProcessId(hwnd, &processId);
-    if (processId == search->processId && ClassName(hwnd) == L"#32770") {
+    if ((search->processId == 0 || processId == search->processId) &&
+        ClassName(hwnd) == search->className) {
         search->found.push_back(hwnd);
     }
     return TRUE;
 }
 
-std::vector<HWND> ProcessDialogs(DWORD processId) {
-    DialogSearch search{processId, {}};
-    EnumWindows(&CollectDialog, reinterpret_cast<LPARAM>(&search));
+std::vector<HWND> ProcessWindows(DWORD processId, const wchar_t* className) {
+    WindowSearch search{processId, className, {}};
+    EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
-BOOL CALLBACK CollectMainWindow(HWND hwnd, LPARAM param) {
-    auto* found = reinterpret_cast<std::vector<HWND>*>(param);
-    if (IsWindowVisible(hwnd) && ClassName(hwnd) == L"#32770" && WindowText(hwnd) == L"Vantrel")
-        found->push_back(hwnd);
-    return TRUE;
+std::vector<HWND> ProcessDialogs(DWORD processId) {
+    return ProcessWindows(processId, L"#32770");
 }
 
-// Visible Vantrel main windows of any process.
-std::vector<HWND> MainWindows() {
+// Visible Vantrel main windows of `processId` (0: of any process).
+std::vector<HWND> MainWindows(DWORD processId = 0) {
     std::vector<HWND> found;
-    EnumWindows(&CollectMainWindow, reinterpret_cast<LPARAM>(&found));
+    for (HWND hwnd : ProcessWindows(processId, kMainWindowClass)) {
+        if (IsWindowVisible(hwnd) && WindowText(hwnd) == L"Vantrel")
+            found.push_back(hwnd);
+    }
     return found;
 }
 
@@ -211,10 +218,8 @@ void AppSession::Launch(Library library, const LaunchOptions& options) {
     WaitForInputIdle(process_, kStartTimeoutMs);
     const DWORD start = GetTickCount();
     while (dialog_ == nullptr && GetTickCount() - start < kStartTimeoutMs && !Exited()) {
-        for (HWND hwnd : ProcessDialogs(processId_)) {
-            if (IsWindowVisible(hwnd) && WindowText(hwnd) == L"Vantrel") {
-                dialog_ = hwnd;
-            }
+        for (HWND hwnd : MainWindows(processId_)) {
+            dialog_ = hwnd;
         }
         if (dialog_ == nullptr)
             Sleep(kPollMs);
