@@ -7,7 +7,8 @@
 # and the output says so); checks the desktop entry with
 # desktop-file-validate and the icons' sizes; starts the entry's Exec line
 # on a virtual screen and waits for the Vantrel window on the emulator
-# (xwininfo), with a screenshot; has the vantrel command refuse a library
+# (xwininfo), with a screenshot; runs the emulator session through the
+# window the command starts; has the vantrel command refuse a library
 # for the other machine and a port that is no serial device, before Wine
 # starts and remembering neither; then uninstalls, which keeps the
 # emulator's drive g:, and uninstalls with --purge, after which the home is
@@ -87,6 +88,28 @@ xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" bash -c '
 echo "check_install: screenshot taken ($shot)"
 [[ -f $home/.local/share/vantrel/emulator/g/abcd/binfile/ORLOG7_Encode.Bin ]] ||
   fail "drive g: of the emulator has no firmware image"
+
+# The emulator session through the window the command starts, twice, as a
+# user starts it (the launcher's prefix starts none of Wine's device drivers).
+driver=${build[$arch]}/tests/e2e/vantrel_e2e.exe
+[[ -f $driver ]] || fail "$driver is missing: build the $arch preset"
+# shellcheck disable=SC2016  # expanded by the inner shell
+xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" bash -c '
+  command=$1 driver=$2 scratch=$3
+  export WINEPREFIX=$HOME/.local/share/vantrel/emulator/wineprefix WINEDEBUG=-all
+  VANTREL_STATE_FILE=$(winepath -w "$HOME/.local/share/vantrel/emulator/logger.state")
+  export VANTREL_STATE_FILE
+  ("$command"; "$command") >/dev/null 2>&1 &
+  user=$!
+  rc=0
+  wine "$driver" --attach --scratch "$scratch" user_install || rc=$?
+  ((rc == 0)) || wineserver -k 2>/dev/null || true  # a run the driver left
+  wait "$user" || true
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  exit $rc
+' check_install "$command" "$driver" "$work/scratch" || fail "the emulator session through the launcher's window failed"
+echo "check_install: the emulator session passed through the window the command starts"
 
 # Refusals come before Wine, and nothing is remembered from them.
 vantrel=$home/.local/bin/vantrel
