@@ -95,20 +95,12 @@ driver=${build[$arch]}/tests/e2e/vantrel_e2e.exe
 [[ -f $driver ]] || fail "$driver is missing: build the $arch preset"
 # shellcheck disable=SC2016  # expanded by the inner shell
 xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" bash -c '
-  command=$1 driver=$2 scratch=$3
   export WINEPREFIX=$HOME/.local/share/vantrel/emulator/wineprefix WINEDEBUG=-all
   VANTREL_STATE_FILE=$(winepath -w "$HOME/.local/share/vantrel/emulator/logger.state")
   export VANTREL_STATE_FILE
-  ("$command"; "$command") >/dev/null 2>&1 &
-  user=$!
-  rc=0
-  wine "$driver" --attach --scratch "$scratch" user_install || rc=$?
-  ((rc == 0)) || wineserver -k 2>/dev/null || true  # a run the driver left
-  wait "$user" || true
-  wineserver -k 2>/dev/null || true
-  wineserver -w 2>/dev/null || true
-  exit $rc
-' check_install "$command" "$driver" "$work/scratch" || fail "the emulator session through the launcher's window failed"
+  exec bash "$1" "$2" "$3" user_install "$(printf %q "$4") >/dev/null 2>&1"
+' check_install "$here/attached_session.sh" "$driver" "$work/scratch" "$command" ||
+  fail "the emulator session through the launcher's window failed"
 echo "check_install: the emulator session passed through the window the command starts"
 
 # Refusals come before Wine, and nothing is remembered from them.

@@ -72,23 +72,13 @@ export WINEDEBUG=-all
 # shellcheck disable=SC2016  # expanded by the inner shell
 xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" bash -c '
   set -euo pipefail
-  top=$1 driver=$2 scratch=$3
-  shift 3
+  session=$1 top=$2 driver=$3 scratch=$4
+  shift 4
   cd "$top"
   last=$(($# - 1))
   for step in "${@:1:last}"; do
     echo "check_zip: \$ $step"
     eval "$step" >/dev/null
   done
-  start=${!#}
-  echo "check_zip: \$ $start (twice, one run after the other)"
-  ( eval "$start"; echo "check_zip: the first run ended ($?)"; eval "$start" ) &
-  user=$!
-  rc=0
-  wine "$driver" --attach --scratch "$scratch" user_zip || rc=$?
-  ((rc == 0)) || wineserver -k 2>/dev/null || true  # a run the driver left
-  wait "$user" || true
-  wineserver -k 2>/dev/null || true
-  wineserver -w 2>/dev/null || true
-  exit $rc
-' check_zip "$top" "$driver" "$work/scratch" "${steps[@]}"
+  exec bash "$session" "$driver" "$scratch" user_zip "${!#}"
+' check_zip "$here/attached_session.sh" "$top" "$driver" "$work/scratch" "${steps[@]}"
